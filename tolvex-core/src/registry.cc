@@ -107,21 +107,16 @@ BuildResult build_from_row(const IndicatorRow& row, std::span<const double> para
   return std::move(built).value();
 }
 
+std::string_view resolve_alias(std::string_view name) {
+  if (name == "Macd") return "MacdIndicator";
+  if (name == "Bollinger") return "BollingerBands";
+  return name;
+}
+
 BuildResult build_from(std::span<const IndicatorRow> rows, std::string_view name,
                        std::span<const double> params) {
   for (const IndicatorRow& row : rows) {
     if (row.name.size() == name.size() && row.name == name) return build_from_row(row, params);
-  }
-  return err(StrategyError::unknown_indicator_type(name));
-}
-
-BuildResult build_indicator(std::string_view name, std::span<const double> params) {
-  if (name == "Macd") name = "MacdIndicator";
-  if (name == "Bollinger") name = "BollingerBands";
-  for (std::span<const IndicatorRow> rows : registry_families()) {
-    for (const IndicatorRow& row : rows) {
-      if (row.name.size() == name.size() && row.name == name) return build_from_row(row, params);
-    }
   }
   return err(StrategyError::unknown_indicator_type(name));
 }

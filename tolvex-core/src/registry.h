@@ -75,8 +75,13 @@ BuildResult build_from_row(const IndicatorRow& row, std::span<const double> para
 BuildResult build_from(std::span<const IndicatorRow> rows, std::string_view name,
                        std::span<const double> params);
 
-// The registry entry point: resolves the aliases `Macd` and `Bollinger` and
-// searches every family. Pure; callable from any thread.
+// The long name behind the aliases `Macd` and `Bollinger`; any other name
+// is returned unchanged.
+std::string_view resolve_alias(std::string_view name);
+
+// The registry entry point: resolves the aliases and searches every family.
+// Pure; callable from any thread. Defined beside the family table
+// (registry_table.cc), so that a single family links without the others.
 BuildResult build_indicator(std::string_view name, std::span<const double> params);
 
 // Every family's rows, in family order.
