@@ -1,0 +1,30 @@
+// Close-to-close logarithmic returns. The first accepted close only primes
+// the stage; each later one gives r = ln(C / Cp) and becomes Cp.
+#pragma once
+
+#include <cmath>
+#include <optional>
+
+namespace tolvex {
+
+class LogReturn {
+ public:
+  // Only finite, strictly positive closes have a logarithm; return-based
+  // types skip every other close without touching their state.
+  static bool accepts(double close) { return std::isfinite(close) && close > 0.0; }
+
+  // Takes an accepted close; returns the return it closes, if any.
+  std::optional<double> push(double close) {
+    std::optional<double> r;
+    if (prev_) r = std::log(close / *prev_);
+    prev_ = close;
+    return r;
+  }
+
+  std::optional<double> prev_close() const { return prev_; }
+
+ private:
+  std::optional<double> prev_;
+};
+
+}  // namespace tolvex
