@@ -7,7 +7,9 @@
 
 namespace tolvex {
 
-class LogReturn {
+// Called a stage to keep the name `LogReturn` free for the statistics
+// indicator type of that name (n-bar log return).
+class LogReturnStage {
  public:
   // Only finite, strictly positive closes have a logarithm; return-based
   // types skip every other close without touching their state.
