@@ -1,0 +1,28 @@
+// Standard error bands: the regression line of the last n closes with bands
+// at m standard errors of the estimate (residuals over n - 2 degrees of
+// freedom).
+#pragma once
+
+#include <cstddef>
+
+#include "indicator.h"
+#include "indicators/bands/ols_line.h"
+#include "window.h"
+
+namespace tolvex {
+
+class StandardErrorBands final : public MultiOutputEvaluator {
+ public:
+  static Result<StandardErrorBands, IndicatorError> create(std::size_t n, double m);
+  std::optional<double> update(const IndicatorInput& in) override;
+  std::size_t warmup() const override { return closes_.capacity(); }
+
+ private:
+  StandardErrorBands(std::size_t n, double m) : closes_(n), line_(n), m_(m) {}
+
+  FifoWindow<double> closes_;
+  OlsLine line_;
+  double m_;
+};
+
+}  // namespace tolvex
