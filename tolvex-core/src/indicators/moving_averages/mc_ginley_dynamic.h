@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+
+#include "errors.h"
+#include "indicator.h"
+#include "result.h"
+
+namespace tolvex {
+
+// McGinley dynamic: seeded with the mean of the first n closes, then an
+// average whose speed follows the ratio of the close to the last value.
+class McGinleyDynamic final : public IndicatorEvaluator {
+ public:
+  static Result<McGinleyDynamic, IndicatorError> create(std::size_t n);
+
+  std::optional<double> update(const IndicatorInput& in) override;
+  std::size_t warmup() const override { return n_; }
+
+ private:
+  explicit McGinleyDynamic(std::size_t n);
+  std::size_t n_;
+  double scale_;
+  std::size_t count_ = 0;
+  double sum_ = -0.0;
+  double value_ = 0;
+};
+
+}  // namespace tolvex
