@@ -1,0 +1,24 @@
+#include "indicators/volatility/realized_volatility.h"
+
+#include <cmath>
+
+#include "indicators/common/non_negative.h"
+
+namespace tolvex {
+
+Result<RealizedVolatility, IndicatorError> RealizedVolatility::create(std::size_t n) {
+  if (auto ok = check_period(n); !ok) return err(ok.error());
+  return RealizedVolatility(n);
+}
+
+std::optional<double> RealizedVolatility::update(const IndicatorInput& in) {
+  double close = in.candle.close;
+  if (!LogReturnStage::accepts(close)) return std::nullopt;
+  auto r = log_return_.push(close);
+  if (!r) return std::nullopt;
+  squares_.push(*r * *r);
+  if (!squares_.is_full()) return std::nullopt;
+  return std::sqrt(non_negative(squares_.sum()));
+}
+
+}  // namespace tolvex
