@@ -1,0 +1,29 @@
+// Value at the oldest bar of the least-squares line through the last n closes.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+
+#include "errors.h"
+#include "indicator.h"
+#include "indicators/common/least_squares.h"
+#include "result.h"
+
+namespace tolvex {
+
+class LinRegIntercept final : public IndicatorEvaluator {
+ public:
+  static Result<LinRegIntercept, IndicatorError> create(std::size_t n);
+
+  std::optional<double> update(const IndicatorInput& in) override;
+  std::size_t warmup() const override { return core_.period(); }
+  // Feeds one accepted close; the type's value once the window is full.
+  std::optional<double> push(double x);
+
+ private:
+  explicit LinRegIntercept(std::size_t n);
+
+  RegressionCore core_;
+};
+
+}  // namespace tolvex

@@ -1,0 +1,30 @@
+// Median of the absolute deviations of the last n closes from their median
+// (no scale factor).
+#pragma once
+
+#include <cstddef>
+#include <optional>
+
+#include "errors.h"
+#include "indicator.h"
+#include "indicators/sorted_window.h"
+#include "result.h"
+
+namespace tolvex {
+
+class MedianAbsoluteDeviation final : public IndicatorEvaluator {
+ public:
+  static Result<MedianAbsoluteDeviation, IndicatorError> create(std::size_t n);
+
+  std::optional<double> update(const IndicatorInput& in) override;
+  std::size_t warmup() const override { return window_.window(); }
+  // Feeds one accepted close; the type's value once the window is full.
+  std::optional<double> push(double x);
+
+ private:
+  explicit MedianAbsoluteDeviation(std::size_t n);
+
+  SortedWindow window_;
+};
+
+}  // namespace tolvex

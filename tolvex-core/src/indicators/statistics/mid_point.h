@@ -1,0 +1,29 @@
+// Midpoint of the largest and smallest of the last n closes.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+
+#include "errors.h"
+#include "indicator.h"
+#include "result.h"
+#include "window.h"
+
+namespace tolvex {
+
+class MidPoint final : public IndicatorEvaluator {
+ public:
+  static Result<MidPoint, IndicatorError> create(std::size_t n);
+
+  std::optional<double> update(const IndicatorInput& in) override;
+  std::size_t warmup() const override { return window_.capacity(); }
+  // Feeds one accepted close; the type's value once the window is full.
+  std::optional<double> push(double x);
+
+ private:
+  explicit MidPoint(std::size_t n);
+
+  FifoWindow<double> window_;
+};
+
+}  // namespace tolvex

@@ -1,0 +1,29 @@
+// Population skewness of the last n closes; 0 for a flat window.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+
+#include "errors.h"
+#include "indicator.h"
+#include "indicators/common/window_power_sums.h"
+#include "result.h"
+
+namespace tolvex {
+
+class Skewness final : public IndicatorEvaluator {
+ public:
+  static Result<Skewness, IndicatorError> create(std::size_t n);
+
+  std::optional<double> update(const IndicatorInput& in) override;
+  std::size_t warmup() const override { return sums_.capacity(); }
+  // Feeds one accepted close; the type's value once the window is full.
+  std::optional<double> push(double x);
+
+ private:
+  explicit Skewness(std::size_t n);
+
+  WindowPowerSums<3> sums_;
+};
+
+}  // namespace tolvex
