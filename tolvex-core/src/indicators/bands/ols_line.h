@@ -6,6 +6,7 @@
 
 #include <cstddef>
 
+#include "indicators/common/least_squares.h"
 #include "window.h"
 
 namespace tolvex {
@@ -23,8 +24,7 @@ class OlsLine {
   explicit OlsLine(std::size_t n)
       : n_(static_cast<double>(n)),
         sx_(n_ * (n_ - 1) / 2),
-        sxx_(n_ * (n_ - 1) * (2 * n_ - 1) / 6),
-        denom_(n_ * sxx_ - sx_ * sx_) {}
+        denom_(regression_denominator(n)) {}
 
   // Fits the window after centring it on its mean, for precision.
   Fit fit_centred(const FifoWindow<double>& y) const {
@@ -64,7 +64,6 @@ class OlsLine {
 
   double n_;
   double sx_;
-  double sxx_;
   double denom_;
 };
 
