@@ -10,6 +10,8 @@
 // evaluators, stored step values and reported values.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -61,11 +63,28 @@ enum class CmpOp { Gt, Ge, Lt, Le, Eq, Ne, CrossesAbove, CrossesBelow };
 enum class CrossSectionMetric { Rank, PercentileRank, ZScore };
 enum class ArithOp { Add, Sub, Mul, Div };
 
-// The JSON names: "close", "crosses_above", "percentile_rank", "add".
-std::string_view to_string(PriceField f);
-std::string_view to_string(CmpOp op);
-std::string_view to_string(CrossSectionMetric m);
-std::string_view to_string(ArithOp op);
+// The JSON names, indexed by enumerator: "close", "crosses_above",
+// "percentile_rank", "add". The reader and the labels share these tables.
+inline constexpr std::array<std::string_view, 7> kPriceFieldNames = {
+    "open", "high", "low", "close", "volume", "hlc3", "ohlc4"};
+inline constexpr std::array<std::string_view, 8> kCmpOpNames = {
+    "gt", "ge", "lt", "le", "eq", "ne", "crosses_above", "crosses_below"};
+inline constexpr std::array<std::string_view, 3> kCrossSectionMetricNames = {
+    "rank", "percentile_rank", "z_score"};
+inline constexpr std::array<std::string_view, 4> kArithOpNames = {"add", "sub", "mul", "div"};
+
+inline std::string_view to_string(PriceField f) {
+  return kPriceFieldNames[static_cast<std::size_t>(f)];
+}
+inline std::string_view to_string(CmpOp op) {
+  return kCmpOpNames[static_cast<std::size_t>(op)];
+}
+inline std::string_view to_string(CrossSectionMetric m) {
+  return kCrossSectionMetricNames[static_cast<std::size_t>(m)];
+}
+inline std::string_view to_string(ArithOp op) {
+  return kArithOpNames[static_cast<std::size_t>(op)];
+}
 
 struct Expr {
   struct Const {
@@ -107,7 +126,7 @@ struct Expr {
   using Div = Arith<ArithOp::Div>;
 
   using Node = std::variant<Const, Price, Indicator, Prev, Add, Sub, Mul, Div>;
-  Node node;
+  Node node;  // defaults to the constant 0
 
   Expr() : node(Const{}) {}
   template <class N, class = std::enable_if_t<!std::is_same_v<std::decay_t<N>, Expr>>>
@@ -192,7 +211,7 @@ struct Condition {
   };
 
   using Node = std::variant<Cmp, CrossSection, Breadth, Between, Rising, Falling, All, Any, Not>;
-  Node node;
+  Node node;  // defaults to an empty All (always true)
 
   Condition() : node(All{}) {}
   template <class N, class = std::enable_if_t<!std::is_same_v<std::decay_t<N>, Condition>>>

@@ -108,11 +108,6 @@ R<E> read_enum(const Value& v, const std::array<std::string_view, N>& names,
   return err(fault_at(v, json::unknown_variant(v.as_string(), names)));
 }
 
-constexpr std::array<std::string_view, 7> kPriceFields = {"open",   "high", "low",  "close",
-                                                          "volume", "hlc3", "ohlc4"};
-constexpr std::array<std::string_view, 8> kCmpOps = {
-    "gt", "ge", "lt", "le", "eq", "ne", "crosses_above", "crosses_below"};
-constexpr std::array<std::string_view, 3> kMetrics = {"rank", "percentile_rank", "z_score"};
 constexpr std::array<std::string_view, 8> kExprKinds = {"const", "price", "indicator", "prev",
                                                         "add",   "sub",   "mul",       "div"};
 constexpr std::array<std::string_view, 9> kConditionTypes = {
@@ -319,7 +314,7 @@ class SpecReader {
         static constexpr std::array<std::string_view, 1> kNames = {"field"};
         auto f = variant_fields(v, kNames, 1, "Expr::Price");
         if (!f) return err(std::move(f).error());
-        auto field = enum_field<PriceField>(*f, 0, kPriceFields, "enum PriceField");
+        auto field = enum_field<PriceField>(*f, 0, kPriceFieldNames, "enum PriceField");
         if (!field) return err(std::move(field).error());
         return Expr::price(*field);
       }
@@ -405,7 +400,7 @@ class SpecReader {
     if (!f) return err(std::move(f).error());
     auto left = expr_field(*f, 0);
     if (!left) return err(std::move(left).error());
-    auto op = enum_field<CmpOp>(*f, 1, kCmpOps, "enum CmpOp");
+    auto op = enum_field<CmpOp>(*f, 1, kCmpOpNames, "enum CmpOp");
     if (!op) return err(std::move(op).error());
     auto right = expr_field(*f, 2);
     if (!right) return err(std::move(right).error());
@@ -418,9 +413,10 @@ class SpecReader {
     if (!f) return err(std::move(f).error());
     auto e = expr_field(*f, 0);
     if (!e) return err(std::move(e).error());
-    auto metric = enum_field<CrossSectionMetric>(*f, 1, kMetrics, "enum CrossSectionMetric");
+    auto metric =
+        enum_field<CrossSectionMetric>(*f, 1, kCrossSectionMetricNames, "enum CrossSectionMetric");
     if (!metric) return err(std::move(metric).error());
-    auto op = enum_field<CmpOp>(*f, 2, kCmpOps, "enum CmpOp");
+    auto op = enum_field<CmpOp>(*f, 2, kCmpOpNames, "enum CmpOp");
     if (!op) return err(std::move(op).error());
     auto value = f64_field(*f, 3);
     if (!value) return err(std::move(value).error());
@@ -433,7 +429,7 @@ class SpecReader {
     if (!f) return err(std::move(f).error());
     auto inner = condition_field(*f, 0);
     if (!inner) return err(std::move(inner).error());
-    auto op = enum_field<CmpOp>(*f, 1, kCmpOps, "enum CmpOp");
+    auto op = enum_field<CmpOp>(*f, 1, kCmpOpNames, "enum CmpOp");
     if (!op) return err(std::move(op).error());
     auto ratio = f64_field(*f, 2);
     if (!ratio) return err(std::move(ratio).error());

@@ -1,4 +1,4 @@
-// Canonical expression texts and the JSON names of the enumerations.
+// Canonical expression texts.
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -7,74 +7,6 @@
 #include "scan/spec.h"
 
 namespace tolvex::screener {
-
-std::string_view to_string(PriceField f) {
-  switch (f) {
-    case PriceField::Open:
-      return "open";
-    case PriceField::High:
-      return "high";
-    case PriceField::Low:
-      return "low";
-    case PriceField::Close:
-      return "close";
-    case PriceField::Volume:
-      return "volume";
-    case PriceField::Hlc3:
-      return "hlc3";
-    case PriceField::Ohlc4:
-      return "ohlc4";
-  }
-  return "";
-}
-
-std::string_view to_string(CmpOp op) {
-  switch (op) {
-    case CmpOp::Gt:
-      return "gt";
-    case CmpOp::Ge:
-      return "ge";
-    case CmpOp::Lt:
-      return "lt";
-    case CmpOp::Le:
-      return "le";
-    case CmpOp::Eq:
-      return "eq";
-    case CmpOp::Ne:
-      return "ne";
-    case CmpOp::CrossesAbove:
-      return "crosses_above";
-    case CmpOp::CrossesBelow:
-      return "crosses_below";
-  }
-  return "";
-}
-
-std::string_view to_string(CrossSectionMetric m) {
-  switch (m) {
-    case CrossSectionMetric::Rank:
-      return "rank";
-    case CrossSectionMetric::PercentileRank:
-      return "percentile_rank";
-    case CrossSectionMetric::ZScore:
-      return "z_score";
-  }
-  return "";
-}
-
-std::string_view to_string(ArithOp op) {
-  switch (op) {
-    case ArithOp::Add:
-      return "add";
-    case ArithOp::Sub:
-      return "sub";
-    case ArithOp::Mul:
-      return "mul";
-    case ArithOp::Div:
-      return "div";
-  }
-  return "";
-}
 
 std::string label_number(double v) {
   if (std::isfinite(v) && std::trunc(v) == v) {
