@@ -18,7 +18,7 @@ namespace tolvex {
 // One named output of a multi-valued type. `name` points at static text.
 struct NamedOutput {
   std::string_view name;
-  double value = 0;
+  double value;
 };
 
 inline constexpr std::size_t kMaxOutputs = 16;
@@ -30,6 +30,15 @@ class OutputList {
   OutputList() = default;
   OutputList(std::initializer_list<NamedOutput> items) {
     for (const NamedOutput& o : items) push(o.name, o.value);
+  }
+  // Copies only the filled slots: outputs are copied on every step.
+  OutputList(const OutputList& other) : size_(other.size_) {
+    for (std::size_t i = 0; i < size_; ++i) items_[i] = other.items_[i];
+  }
+  OutputList& operator=(const OutputList& other) {
+    size_ = other.size_;
+    for (std::size_t i = 0; i < size_; ++i) items_[i] = other.items_[i];
+    return *this;
   }
 
   void clear() { size_ = 0; }
@@ -49,7 +58,8 @@ class OutputList {
   }
 
  private:
-  std::array<NamedOutput, kMaxOutputs> items_{};
+  // Slots past size_ are never read, so they are left uninitialised.
+  std::array<NamedOutput, kMaxOutputs> items_;
   std::size_t size_ = 0;
 };
 
@@ -94,7 +104,8 @@ class MultiOutputEvaluator : public IndicatorEvaluator {
 
  protected:
   double publish(std::initializer_list<NamedOutput> items) {
-    outputs_ = OutputList(items);
+    outputs_.clear();
+    for (const NamedOutput& o : items) outputs_.push(o.name, o.value);
     return outputs_[0].value;
   }
   OutputList outputs_;
