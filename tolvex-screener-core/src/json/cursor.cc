@@ -57,27 +57,27 @@ Result<Value::Type, Error> Cursor::peek() {
 }
 
 // Fails unless the next value has type `want`; `expected` names it.
-#define TOLVEX_JSON_EXPECT(want, expected)              \
-  do {                                                  \
-    auto type = peek();                                 \
-    if (!type) return err(std::move(type).error());     \
-    if (*type != (want)) {                              \
-      auto what = describe_next();                      \
-      if (!what) return err(std::move(what).error());   \
-      return err(fault(invalid_type(*what, expected))); \
-    }                                                   \
+#define TOLVEX_JSON_EXPECT(want, expected)                \
+  do {                                                    \
+    auto type = peek();                                   \
+    if (!type) return err(std::move(type).error());       \
+    if (*type != (want)) {                                \
+      auto what = describe_next();                        \
+      if (!what) return err(std::move(what).error());     \
+      return err(fault(invalid_type(*what, (expected)))); \
+    }                                                     \
   } while (0)
 
-Status<Error> Cursor::null() {
-  TOLVEX_JSON_EXPECT(Value::Type::kNull, "unit");
+Status<Error> Cursor::null(std::string_view expected) {
+  TOLVEX_JSON_EXPECT(Value::Type::kNull, expected);
   Scan s(text_, pos_);
   if (!detail::scan_literal(s, "null")) return err(detail::to_error(s));
   pos_ = s.offset();
   return Unit{};
 }
 
-Result<bool, Error> Cursor::boolean() {
-  TOLVEX_JSON_EXPECT(Value::Type::kBool, "a boolean");
+Result<bool, Error> Cursor::boolean(std::string_view expected) {
+  TOLVEX_JSON_EXPECT(Value::Type::kBool, expected);
   Scan s(text_, pos_);
   bool b = *s.p == 't';
   if (!detail::scan_literal(s, b ? "true" : "false")) return err(detail::to_error(s));
@@ -85,7 +85,7 @@ Result<bool, Error> Cursor::boolean() {
   return b;
 }
 
-Result<Number, Error> Cursor::number() {
+Result<Number, Error> Cursor::number(std::string_view expected) {
   Scan s(text_, pos_);
   detail::skip_ws(s);
   if (s.p < s.end && (*s.p == '-' || (*s.p >= '0' && *s.p <= '9'))) {
@@ -94,16 +94,16 @@ Result<Number, Error> Cursor::number() {
     pos_ = s.offset();
     return n;
   }
-  TOLVEX_JSON_EXPECT(Value::Type::kNumber, "a number");
+  TOLVEX_JSON_EXPECT(Value::Type::kNumber, expected);
   return Number{};  // not reached: the check above fails
 }
 
-Result<std::string_view, Error> Cursor::string(std::string& scratch) {
+Result<std::string_view, Error> Cursor::string(std::string& scratch, std::string_view expected) {
   Scan s(text_, pos_);
   detail::skip_ws(s);
   if (s.p == s.end || *s.p != '"') {
     pos_ = s.offset();
-    TOLVEX_JSON_EXPECT(Value::Type::kString, "a string");
+    TOLVEX_JSON_EXPECT(Value::Type::kString, expected);
   }
   ++s.p;
   std::string_view text;
@@ -112,15 +112,15 @@ Result<std::string_view, Error> Cursor::string(std::string& scratch) {
   return text;
 }
 
-Status<Error> Cursor::begin_array() {
-  TOLVEX_JSON_EXPECT(Value::Type::kArray, "a sequence");
+Status<Error> Cursor::begin_array(std::string_view expected) {
+  TOLVEX_JSON_EXPECT(Value::Type::kArray, expected);
   ++pos_;
   first_ = true;
   return Unit{};
 }
 
-Status<Error> Cursor::begin_object() {
-  TOLVEX_JSON_EXPECT(Value::Type::kObject, "a map");
+Status<Error> Cursor::begin_object(std::string_view expected) {
+  TOLVEX_JSON_EXPECT(Value::Type::kObject, expected);
   ++pos_;
   first_ = true;
   return Unit{};

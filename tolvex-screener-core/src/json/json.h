@@ -152,21 +152,24 @@ class Cursor {
   // the text or on a byte that cannot start a value.
   Result<Value::Type, Error> peek();
 
-  Status<Error> null();
-  Result<bool, Error> boolean();
-  Result<Number, Error> number();
+  // Typed reads. When the next value has another type the fault is
+  // "invalid type: <it>, expected <expected>".
+  Status<Error> null(std::string_view expected = "unit");
+  Result<bool, Error> boolean(std::string_view expected = "a boolean");
+  Result<Number, Error> number(std::string_view expected = "a number");
   // The decoded string: a view into the text when it holds no escape, else
   // into `scratch`. Valid until the next call that uses `scratch`.
-  Result<std::string_view, Error> string(std::string& scratch);
+  Result<std::string_view, Error> string(std::string& scratch,
+                                         std::string_view expected = "a string");
 
   // Arrays: begin_array(), then next_element() before each element; it
   // returns false (and consumes the `]`) when the array ends.
-  Status<Error> begin_array();
+  Status<Error> begin_array(std::string_view expected = "a sequence");
   Result<bool, Error> next_element();
   // Objects: begin_object(), then next_key() before each member; it returns
   // false (and consumes the `}`) when the object ends, else reads the key
   // and the `:`.
-  Status<Error> begin_object();
+  Status<Error> begin_object(std::string_view expected = "a map");
   Result<bool, Error> next_key(std::string_view& key, std::string& scratch);
 
   // Skips one whole value (any nesting up to kMaxDepth).
@@ -183,6 +186,12 @@ class Cursor {
   // An error with `message` at the current position.
   Error fault(std::string message) const;
   std::size_t offset() const { return pos_; }
+  // Moves back (or forward) to byte `offset`, e.g. to read a value again
+  // another way; `offset` must be where a value starts.
+  void rewind(std::size_t offset) {
+    pos_ = offset;
+    first_ = false;
+  }
 
  private:
   friend struct CursorAccess;
@@ -235,6 +244,10 @@ void write_number(std::string& out, const Number& n);
 // Compact text of a value. Object members come out in ascending byte order
 // of their keys (for a repeated key only the last one is written).
 void write_value(std::string& out, const Value& v);
+// Compact text of a value with object members in document order, repeated
+// keys included: reading it back gives the same value (and the same
+// faults).
+void write_value_as_read(std::string& out, const Value& v);
 
 // The generic replies.
 std::string ok_reply();                             // {"ok":true}

@@ -169,6 +169,34 @@ void write_value(std::string& out, const Value& v) {
   }
 }
 
+void write_value_as_read(std::string& out, const Value& v) {
+  if (v.is_array()) {
+    out += '[';
+    bool first = true;
+    for (const Value& item : v.items()) {
+      if (!first) out += ',';
+      first = false;
+      write_value_as_read(out, item);
+    }
+    out += ']';
+    return;
+  }
+  if (!v.is_object()) {
+    write_value(out, v);
+    return;
+  }
+  out += '{';
+  bool first = true;
+  for (const Member& m : v.members()) {
+    if (!first) out += ',';
+    first = false;
+    write_string(out, m.key);
+    out += ':';
+    write_value_as_read(out, m.value);
+  }
+  out += '}';
+}
+
 std::string ok_reply() {
   return "{\"ok\":true}";
 }

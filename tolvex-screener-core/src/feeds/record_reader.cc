@@ -1,0 +1,283 @@
+// One table-driven reader serves all records: each record lists its fields
+// (key, kind, whether required, where it lives) in declaration order.
+#include "feeds/record_reader.h"
+
+#include <cstddef>
+#include <span>
+#include <string_view>
+
+namespace tolvex::screener {
+
+namespace {
+
+using json::Cursor;
+using json::Error;
+
+enum class Kind { kF64, kI64, kBool, kSide, kLevels, kMembers };
+
+struct Field {
+  std::string_view key;
+  Kind kind;
+  bool required;
+  std::size_t offset;
+};
+
+struct Shape {
+  std::string_view name;           // "struct Candle"
+  std::string_view with_elements;  // "struct Candle with 6 elements"
+  std::span<const Field> fields;
+  std::size_t required;  // the required fields come first
+};
+
+#define TOLVEX_FIELD(T, member, kind, required)        \
+  Field {                                              \
+#member, Kind::kind, required, offsetof(T, member) \
+  }
+
+constexpr Field kCandleFields[] = {
+    TOLVEX_FIELD(Candle, time, kI64, true),  TOLVEX_FIELD(Candle, open, kF64, true),
+    TOLVEX_FIELD(Candle, high, kF64, true),  TOLVEX_FIELD(Candle, low, kF64, true),
+    TOLVEX_FIELD(Candle, close, kF64, true), TOLVEX_FIELD(Candle, volume, kF64, false),
+};
+constexpr Field kTickFields[] = {
+    TOLVEX_FIELD(DerivativesTick, funding_rate, kF64, true),
+    TOLVEX_FIELD(DerivativesTick, mark_price, kF64, true),
+    TOLVEX_FIELD(DerivativesTick, index_price, kF64, true),
+    TOLVEX_FIELD(DerivativesTick, futures_price, kF64, true),
+    TOLVEX_FIELD(DerivativesTick, open_interest, kF64, true),
+    TOLVEX_FIELD(DerivativesTick, long_size, kF64, true),
+    TOLVEX_FIELD(DerivativesTick, short_size, kF64, true),
+    TOLVEX_FIELD(DerivativesTick, taker_buy_volume, kF64, true),
+    TOLVEX_FIELD(DerivativesTick, taker_sell_volume, kF64, true),
+    TOLVEX_FIELD(DerivativesTick, long_liquidation, kF64, true),
+    TOLVEX_FIELD(DerivativesTick, short_liquidation, kF64, true),
+    TOLVEX_FIELD(DerivativesTick, timestamp, kI64, false),
+};
+constexpr Field kLevelFields[] = {
+    TOLVEX_FIELD(Level, price, kF64, true),
+    TOLVEX_FIELD(Level, size, kF64, true),
+};
+constexpr Field kBookFields[] = {
+    TOLVEX_FIELD(OrderBook, bids, kLevels, true),
+    TOLVEX_FIELD(OrderBook, asks, kLevels, true),
+};
+constexpr Field kTradeFields[] = {
+    TOLVEX_FIELD(TradePrint, price, kF64, true),
+    TOLVEX_FIELD(TradePrint, size, kF64, true),
+    TOLVEX_FIELD(TradePrint, side, kSide, true),
+    TOLVEX_FIELD(TradePrint, timestamp, kI64, false),
+};
+constexpr Field kSectionFields[] = {
+    TOLVEX_FIELD(CrossSection, members, kMembers, true),
+    TOLVEX_FIELD(CrossSection, timestamp, kI64, false),
+};
+constexpr Field kMemberFields[] = {
+    TOLVEX_FIELD(CrossSectionMember, change, kF64, true),
+    TOLVEX_FIELD(CrossSectionMember, volume, kF64, true),
+    TOLVEX_FIELD(CrossSectionMember, new_high, kBool, false),
+    TOLVEX_FIELD(CrossSectionMember, new_low, kBool, false),
+};
+
+#undef TOLVEX_FIELD
+
+constexpr Shape kCandle{"struct Candle", "struct Candle with 6 elements", kCandleFields, 5};
+constexpr Shape kTick{"struct DerivativesTick", "struct DerivativesTick with 12 elements",
+                      kTickFields, 11};
+constexpr Shape kLevel{"struct Level", "struct Level with 2 elements", kLevelFields, 2};
+constexpr Shape kBook{"struct OrderBook", "struct OrderBook with 2 elements", kBookFields, 2};
+constexpr Shape kTrade{"struct TradePrint", "struct TradePrint with 4 elements", kTradeFields, 3};
+constexpr Shape kSection{"struct CrossSection", "struct CrossSection with 2 elements",
+                         kSectionFields, 1};
+constexpr Shape kMember{"struct CrossSectionMember", "struct CrossSectionMember with 4 elements",
+                        kMemberFields, 2};
+
+template <class T>
+T& at(void* record, std::size_t offset) {
+  return *reinterpret_cast<T*>(static_cast<char*>(record) + offset);
+}
+
+Status<Error> read_field(Cursor& c, const Field& f, void* record) {
+  switch (f.kind) {
+    case Kind::kF64: {
+      auto n = c.number("f64");
+      if (!n) return err(std::move(n).error());
+      at<double>(record, f.offset) = n->d;
+      return Unit{};
+    }
+    case Kind::kI64: {
+      auto n = c.number("i64");
+      if (!n) return err(std::move(n).error());
+      auto i = json::number_to_i64(*n);
+      if (!i) return err(c.fault(std::move(i).error()));
+      at<std::int64_t>(record, f.offset) = *i;
+      return Unit{};
+    }
+    case Kind::kBool: {
+      auto b = c.boolean("a boolean");
+      if (!b) return err(std::move(b).error());
+      at<bool>(record, f.offset) = *b;
+      return Unit{};
+    }
+    case Kind::kSide: {
+      auto side = read_trade_side(c);
+      if (!side) return err(std::move(side).error());
+      at<TradeSide>(record, f.offset) = *side;
+      return Unit{};
+    }
+    case Kind::kLevels:
+      return read_array(c, at<std::vector<Level>>(record, f.offset), read_level);
+    case Kind::kMembers:
+      return read_array(c, at<std::vector<CrossSectionMember>>(record, f.offset),
+                        read_cross_section_member);
+  }
+  return Unit{};
+}
+
+Status<Error> read_object_form(Cursor& c, const Shape& shape, void* record) {
+  if (auto s = c.begin_object(); !s) return err(std::move(s).error());
+  const std::size_t n = shape.fields.size();
+  std::uint32_t seen = 0;
+  std::size_t guess = 0;  // keys usually come in declaration order
+  std::string scratch;
+  for (;;) {
+    std::string_view key;
+    auto more = c.next_key(key, scratch);
+    if (!more) return err(std::move(more).error());
+    if (!*more) break;
+    std::size_t index = n;
+    if (guess < n && shape.fields[guess].key == key) {
+      index = guess;
+    } else {
+      for (std::size_t i = 0; i < n; ++i) {
+        if (shape.fields[i].key == key) {
+          index = i;
+          break;
+        }
+      }
+    }
+    if (index == n) {
+      if (auto s = c.skip(); !s) return err(std::move(s).error());
+      continue;
+    }
+    if (seen & (1u << index)) return err(c.fault(json::duplicate_field(key)));
+    seen |= 1u << index;
+    guess = index + 1;
+    if (auto s = read_field(c, shape.fields[index], record); !s) return s;
+  }
+  for (std::size_t i = 0; i < n; ++i) {
+    if (shape.fields[i].required && !(seen & (1u << i))) {
+      return err(c.fault(json::missing_field(shape.fields[i].key)));
+    }
+  }
+  return Unit{};
+}
+
+Status<Error> read_array_form(Cursor& c, const Shape& shape, void* record) {
+  if (auto s = c.begin_array(); !s) return err(std::move(s).error());
+  const std::size_t n = shape.fields.size();
+  std::size_t count = 0;
+  for (;;) {
+    auto more = c.next_element();
+    if (!more) return err(std::move(more).error());
+    if (!*more) break;
+    if (count == n) {
+      // Too long: the fault names the whole length, so count the rest.
+      for (;;) {
+        if (auto s = c.skip(); !s) return s;
+        ++count;
+        auto next = c.next_element();
+        if (!next) return err(std::move(next).error());
+        if (!*next) break;
+      }
+      return err(c.fault(json::invalid_length(count, "fewer elements in array")));
+    }
+    if (auto s = read_field(c, shape.fields[count], record); !s) return s;
+    ++count;
+  }
+  if (count < shape.required) return err(c.fault(json::invalid_length(count, shape.with_elements)));
+  return Unit{};
+}
+
+template <class T>
+Result<T, Error> read_record(Cursor& c, const Shape& shape) {
+  T record{};
+  auto type = c.peek();
+  if (!type) return err(std::move(type).error());
+  Status<Error> status = Unit{};
+  if (*type == json::Value::Type::kObject) {
+    status = read_object_form(c, shape, &record);
+  } else if (*type == json::Value::Type::kArray) {
+    status = read_array_form(c, shape, &record);
+  } else {
+    auto what = c.describe_next();
+    if (!what) return err(std::move(what).error());
+    return err(c.fault(json::invalid_type(*what, shape.name)));
+  }
+  if (!status) return err(std::move(status).error());
+  return record;
+}
+
+constexpr std::string_view kSides[] = {"buy", "sell"};
+
+Result<TradeSide, Error> side_named(Cursor& c, std::string_view name) {
+  if (name == kSides[0]) return TradeSide::Buy;
+  if (name == kSides[1]) return TradeSide::Sell;
+  return err(c.fault(json::unknown_variant(name, kSides)));
+}
+
+}  // namespace
+
+Result<Candle, Error> read_candle(Cursor& c) {
+  return read_record<Candle>(c, kCandle);
+}
+Result<DerivativesTick, Error> read_derivatives_tick(Cursor& c) {
+  return read_record<DerivativesTick>(c, kTick);
+}
+Result<Level, Error> read_level(Cursor& c) {
+  return read_record<Level>(c, kLevel);
+}
+Result<OrderBook, Error> read_order_book(Cursor& c) {
+  return read_record<OrderBook>(c, kBook);
+}
+Result<TradePrint, Error> read_trade(Cursor& c) {
+  return read_record<TradePrint>(c, kTrade);
+}
+Result<CrossSection, Error> read_cross_section(Cursor& c) {
+  return read_record<CrossSection>(c, kSection);
+}
+Result<CrossSectionMember, Error> read_cross_section_member(Cursor& c) {
+  return read_record<CrossSectionMember>(c, kMember);
+}
+
+Result<TradeSide, Error> read_trade_side(Cursor& c) {
+  // The unit-variant forms of an enum: "buy", or {"buy": null}.
+  auto type = c.peek();
+  if (!type) return err(std::move(type).error());
+  std::string scratch;
+  if (*type == json::Value::Type::kString) {
+    auto name = c.string(scratch);
+    if (!name) return err(std::move(name).error());
+    return side_named(c, *name);
+  }
+  if (*type != json::Value::Type::kObject) {
+    auto what = c.describe_next();
+    if (!what) return err(std::move(what).error());
+    return err(c.fault(json::invalid_type(*what, "string or map")));
+  }
+  // The map must hold exactly one key (a repeated key counts once, the
+  // last one standing); its value must be null.
+  auto map = c.value();
+  if (!map) return err(std::move(map).error());
+  const auto& members = map->members();
+  bool single = !members.empty();
+  for (const auto& m : members) single = single && m.key == members.front().key;
+  if (!single) return err(c.fault(json::invalid_value("map", "map with a single key")));
+  auto side = side_named(c, members.back().key);
+  if (!side) return side;
+  if (!members.back().value.is_null()) {
+    return err(c.fault(json::invalid_type(json::unexpected(members.back().value), "unit")));
+  }
+  return side;
+}
+
+}  // namespace tolvex::screener
