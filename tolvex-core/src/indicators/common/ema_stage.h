@@ -12,6 +12,9 @@ class EmaStage {
  public:
   explicit EmaStage(std::size_t n)
       : n_(n), alpha_(2.0 / (static_cast<double>(n) + 1.0)), beta_(1.0 - alpha_) {}
+  // A stage seeded over n inputs but smoothing with a fixed alpha (the
+  // classic fixed-coefficient MACD uses 0.15 and 0.075 with 12 and 26).
+  EmaStage(std::size_t n, double alpha) : n_(n), alpha_(alpha), beta_(1.0 - alpha) {}
 
   // Feeds one finite input; returns the stage value once seeded.
   std::optional<double> push(double x) {
