@@ -1,0 +1,59 @@
+// The MACD computation shared by the MACD types and the Elder impulse:
+// fast and slow exponential stages over one series, their difference fed
+// to a signal stage.
+#pragma once
+
+#include <cmath>
+#include <cstddef>
+#include <optional>
+
+#include "errors.h"
+#include "indicators/common/ema_stage.h"
+#include "result.h"
+#include "window.h"
+
+namespace tolvex {
+
+struct MacdPoint {
+  double macd;
+  double signal;
+  double histogram;
+};
+
+class MacdStage {
+ public:
+  MacdStage(EmaStage fast, EmaStage slow, EmaStage signal)
+      : fast_(fast), slow_(slow), signal_(signal) {}
+
+  // The period rules of the classic MACD: any period 0, then fast >= slow,
+  // then the window limit of each period in order.
+  static Status<IndicatorError> check(std::size_t fast, std::size_t slow, std::size_t signal) {
+    if (fast == 0 || slow == 0 || signal == 0) return err(IndicatorError::period_zero());
+    if (fast >= slow)
+      return err(
+          IndicatorError::invalid_period("fast period must be strictly less than slow period"));
+    for (std::size_t n : {fast, slow, signal})
+      if (auto st = check_period(n); !st) return st;
+    return Unit{};
+  }
+
+  // Feeds one finite input; a point once the signal stage has a value.
+  std::optional<MacdPoint> push(double x) {
+    auto f = fast_.push(x);
+    auto s = slow_.push(x);
+    if (!f || !s) return std::nullopt;
+    double macd = *f - *s;
+    if (!std::isfinite(macd)) return std::nullopt;
+    auto sig = signal_.push(macd);
+    if (!sig) return std::nullopt;
+    return MacdPoint{macd, *sig, macd - *sig};
+  }
+
+  // Steps until the first point: slow + signal - 1 when slow is the longer.
+  std::size_t warmup() const { return slow_.period() + signal_.period() - 1; }
+
+ private:
+  EmaStage fast_, slow_, signal_;
+};
+
+}  // namespace tolvex
