@@ -1,8 +1,9 @@
 #include "indicators/statistics/hurst_exponent.h"
 
+#include "indicators/statistics/window_range.h"
+
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "indicators/common/storage_check.h"
 
@@ -48,17 +49,15 @@ std::optional<double> HurstExponent::push(double x) {
       for (std::size_t i = start; i < start + u; ++i) sum += window_[i];
       double mean = sum / uf;
       double y = -0.0;
-      double ymax = -std::numeric_limits<double>::infinity();
-      double ymin = std::numeric_limits<double>::infinity();
+      WindowRange yr;
       double ss = -0.0;
       for (std::size_t i = start; i < start + u; ++i) {
         double d = window_[i] - mean;
         y += d;
-        ymax = std::fmax(ymax, y);
-        ymin = std::fmin(ymin, y);
+        yr.add(y);
         ss += d * d;
       }
-      double r = ymax - ymin;
+      double r = yr.hi - yr.lo;
       double s = std::sqrt(ss / uf);
       if (s != 0 && r != 0) {
         rs_sum += r / s;

@@ -1,5 +1,7 @@
 #include "indicators/statistics/mid_point.h"
 
+#include "indicators/statistics/window_range.h"
+
 namespace tolvex {
 
 Result<MidPoint, IndicatorError> MidPoint::create(std::size_t n) {
@@ -19,7 +21,8 @@ std::optional<double> MidPoint::update(const IndicatorInput& in) {
 std::optional<double> MidPoint::push(double x) {
   window_.push(x);
   if (!window_.is_full()) return std::nullopt;
-  return midpoint(scan_max(window_), scan_min(window_));
+  WindowRange r = window_range(window_);
+  return midpoint(r.hi, r.lo);
 }
 
 }  // namespace tolvex

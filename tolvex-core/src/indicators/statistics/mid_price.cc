@@ -1,5 +1,7 @@
 #include "indicators/statistics/mid_price.h"
 
+#include "indicators/statistics/window_range.h"
+
 namespace tolvex {
 
 Result<MidPrice, IndicatorError> MidPrice::create(std::size_t n) {
@@ -20,7 +22,9 @@ std::optional<double> MidPrice::push(const Candle& bar) {
   highs_.push(bar.high);
   lows_.push(bar.low);
   if (!highs_.is_full()) return std::nullopt;
-  return midpoint(scan_max(highs_), scan_min(lows_));
+  double hi = window_range(highs_).hi;
+  double lo = window_range(lows_).lo;
+  return midpoint(hi, lo);
 }
 
 }  // namespace tolvex

@@ -1,5 +1,7 @@
 #include "indicators/statistics/rolling_min_max_scaler.h"
 
+#include "indicators/statistics/window_range.h"
+
 #include "indicators/statistics/period_rules.h"
 
 namespace tolvex {
@@ -21,9 +23,9 @@ std::optional<double> RollingMinMaxScaler::update(const IndicatorInput& in) {
 std::optional<double> RollingMinMaxScaler::push(double x) {
   window_.push(x);
   if (!window_.is_full()) return std::nullopt;
-  double lo = scan_min(window_);
-  double range = scan_max(window_) - lo;
-  if (range > 0) return (x - lo) / range;
+  WindowRange r = window_range(window_);
+  double range = r.hi - r.lo;
+  if (range > 0) return (x - r.lo) / range;
   return 0.5;
 }
 

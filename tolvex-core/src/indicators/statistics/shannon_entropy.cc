@@ -1,5 +1,7 @@
 #include "indicators/statistics/shannon_entropy.h"
 
+#include "indicators/statistics/window_range.h"
+
 #include <cmath>
 
 #include "indicators/common/storage_check.h"
@@ -27,8 +29,9 @@ std::optional<double> ShannonEntropy::update(const IndicatorInput& in) {
 std::optional<double> ShannonEntropy::push(double x) {
   window_.push(x);
   if (!window_.is_full()) return std::nullopt;
-  double lo = scan_min(window_);
-  double hi = scan_max(window_);
+  WindowRange r = window_range(window_);
+  double lo = r.lo;
+  double hi = r.hi;
   if (!(lo < hi)) return 0.0;
   std::size_t bins = counts_.size();
   double last = static_cast<double>(bins - 1);
