@@ -11,9 +11,12 @@
 #include "indicators/oscillators/macd_indicator.h"
 #include "indicators/oscillators/ppo.h"
 #include "indicators/oscillators/ppo_histogram.h"
+#include "indicators/oscillators/qqe.h"
 #include "indicators/oscillators/smi.h"
 #include "indicators/oscillators/stc.h"
+#include "indicators/oscillators/stoch_rsi.h"
 #include "indicators/oscillators/stochastic.h"
+#include "indicators/oscillators/stochastic_cci.h"
 #include "indicators/oscillators/volume_weighted_macd.h"
 #include "indicators/oscillators/wave_trend.h"
 #include "indicators/oscillators/williams_r.h"
@@ -57,14 +60,20 @@ std::span<const IndicatorRow> oscillators_rows() {
        [](const Params& p) {
          return box(PpoHistogram::create(p.usize(0), p.usize(1), p.usize(2)));
        }},
+      {"Qqe", "PPR",
+       [](const Params& p) { return box(Qqe::create(p.usize(0), p.usize(1), p.f64(2))); }},
       {"Smi", "PPP",
        [](const Params& p) { return box(Smi::create(p.usize(0), p.usize(1), p.usize(2))); }},
       {"Stc", "PPPR",
        [](const Params& p) {
          return box(Stc::create(p.usize(0), p.usize(1), p.usize(2), p.f64(3)));
        }},
+      {"StochRsi", "PP",
+       [](const Params& p) { return box(StochRsi::create(p.usize(0), p.usize(1))); }},
       {"Stochastic", "PP",
        [](const Params& p) { return box(Stochastic::create(p.usize(0), p.usize(1))); }},
+      {"StochasticCci", "P",
+       [](const Params& p) { return box(StochasticCci::create(p.usize(0))); }},
       {"VolumeWeightedMacd", "PPP",
        [](const Params& p) {
          return box(VolumeWeightedMacd::create(p.usize(0), p.usize(1), p.usize(2)));
