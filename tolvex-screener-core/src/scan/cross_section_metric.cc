@@ -29,7 +29,8 @@ void cross_section_metric(CrossSectionMetric metric, std::span<const double> val
       std::vector<double> sorted(values.begin(), values.end());
       std::sort(sorted.begin(), sorted.end());
       for (std::size_t i = 0; i < k; ++i) {
-        const auto below = std::lower_bound(sorted.begin(), sorted.end(), values[i]) - sorted.begin();
+        const auto below =
+            std::lower_bound(sorted.begin(), sorted.end(), values[i]) - sorted.begin();
         out[i] = static_cast<double>(below) / static_cast<double>(k - 1);
       }
       return;

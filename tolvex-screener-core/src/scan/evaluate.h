@@ -18,8 +18,8 @@
 namespace tolvex::screener {
 
 // The value of expression node `expr` at the step `i` steps back.
-std::optional<double> value_at(const Program& program, std::uint32_t expr,
-                               const SymbolState& state, std::uint64_t i);
+std::optional<double> value_at(const Program& program, std::uint32_t expr, const SymbolState& state,
+                               std::uint64_t i);
 
 // True when `x op v` holds for a plain number comparison: gt, ge, lt, le,
 // eq and ne with the relative tolerance 1e-9 x max(1, |x|, |v|); the

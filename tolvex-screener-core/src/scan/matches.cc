@@ -56,10 +56,9 @@ std::vector<std::string> missing_symbols(const std::vector<std::string>& univers
   std::vector<std::string> out;
   std::set<std::string_view> listed;
   for (const std::string& u : universe) {
-    const bool found = std::binary_search(present.begin(), present.end(), &u,
-                                          [](const std::string* a, const std::string* b) {
-                                            return *a < *b;
-                                          });
+    const bool found =
+        std::binary_search(present.begin(), present.end(), &u,
+                           [](const std::string* a, const std::string* b) { return *a < *b; });
     if (!found && listed.insert(u).second) out.push_back(u);
   }
   return out;

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <string>
 
 namespace tolvex::screener {
 
@@ -35,7 +36,11 @@ void append_number(std::string& out, double v) {
   int n = 0;
   for (; p < end && *p != 'e'; ++p)
     if (*p != '.') digits[n++] = *p;
-  const int exp = std::atoi(p + 1);  // "+16" / "-07": atoi takes the sign
+  // The exponent: "e+16", "e-07".
+  const bool negative_exp = p + 1 < end && p[1] == '-';
+  int exp = 0;
+  for (const char* q = p + 2; q < end; ++q) exp = exp * 10 + (*q - '0');
+  if (negative_exp) exp = -exp;
 
   if (exp < -5 || exp > 15) {
     out += digits[0];

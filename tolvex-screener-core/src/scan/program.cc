@@ -94,8 +94,9 @@ class Compiler {
     }
     if (!ind.field) return it->slot;
     const std::uint32_t slot = intern(base + "." + *ind.field);
-    const bool known = std::any_of(it->fields.begin(), it->fields.end(),
-                                   [&](const EvaluatorPlan::Field& f) { return f.name == *ind.field; });
+    const bool known =
+        std::any_of(it->fields.begin(), it->fields.end(),
+                    [&](const EvaluatorPlan::Field& f) { return f.name == *ind.field; });
     if (!known) it->fields.push_back({*ind.field, slot});
     return slot;
   }
@@ -176,8 +177,7 @@ std::uint64_t Compiler::reach(const Program& p, std::uint32_t c) {
   const CondNode& n = p.conds[c];
   std::uint64_t r = 0;
   for (const Operand& o : n.operands) r = std::max(r, expr_reach(p, o.expr));
-  if (n.kind == CondNode::Kind::Cmp &&
-      (n.op == CmpOp::CrossesAbove || n.op == CmpOp::CrossesBelow))
+  if (n.kind == CondNode::Kind::Cmp && (n.op == CmpOp::CrossesAbove || n.op == CmpOp::CrossesBelow))
     r += 1;
   if (n.kind == CondNode::Kind::Rising || n.kind == CondNode::Kind::Falling) r += n.bars;
   for (std::uint32_t child : n.children) r = std::max(r, reach(p, child));

@@ -17,8 +17,7 @@ SymbolState::SymbolState(const Program& program, std::vector<IndicatorBox> evalu
       evaluators_(std::move(evaluators)),
       history_len_(program.history_len),
       slots_(program.slot_labels.size()) {
-  for (const IndicatorBox& e : evaluators_)
-    warmup_ = std::max<std::uint64_t>(warmup_, e->warmup());
+  for (const IndicatorBox& e : evaluators_) warmup_ = std::max<std::uint64_t>(warmup_, e->warmup());
   const std::size_t initial = static_cast<std::size_t>(std::min(history_len_, kInitialRecords));
   candles_.reserve(initial);
   values_.reserve(initial * slots_);
@@ -70,7 +69,8 @@ Result<SymbolState, ScreenerError> compile_symbol(const Program& program) {
   evaluators.reserve(program.evaluators.size());
   for (const EvaluatorPlan& plan : program.evaluators) {
     BuildResult built = build_indicator(plan.name, plan.params);
-    if (!built) return err(ScreenerError::unknown_indicator(plan.name + ": " + to_string(built.error())));
+    if (!built)
+      return err(ScreenerError::unknown_indicator(plan.name + ": " + to_string(built.error())));
     evaluators.push_back(std::move(built).value());
   }
   return SymbolState(program, std::move(evaluators));

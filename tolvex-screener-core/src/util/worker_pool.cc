@@ -24,8 +24,8 @@ struct WorkerPool::Shared {
   std::condition_variable idle;
   std::size_t generation = 0;
   bool open = false;
-  std::size_t seats = 0;     // workers that may still join
-  std::size_t joined = 0;    // workers currently inside the job
+  std::size_t seats = 0;   // workers that may still join
+  std::size_t joined = 0;  // workers currently inside the job
   std::size_t n = 0;
   void (*task)(void*, std::size_t) = nullptr;
   void* ctx = nullptr;
