@@ -1,0 +1,26 @@
+#include "indicators/momentum/pgo.h"
+
+#include <cmath>
+
+namespace tolvex {
+
+Result<Pgo, IndicatorError> Pgo::create(std::size_t n) {
+  if (auto st = check_period(n); !st) return err(st.error());
+  return Pgo(n);
+}
+
+std::optional<double> Pgo::update(const IndicatorInput& in) {
+  auto bar = valid_bar(in);
+  if (!bar) return std::nullopt;
+  mean_.push(bar->close);
+  double tr = tr_.push(*bar);
+  auto a = std::isfinite(tr) ? range_.push(tr) : range_.value();
+  auto m = mean_.mean();
+  if (!m || !a) return std::nullopt;
+  // No range to scale by: the last reading stands.
+  if (!(*a > 0.0)) return last_;
+  last_ = (bar->close - *m) / *a;
+  return last_;
+}
+
+}  // namespace tolvex
