@@ -37,6 +37,7 @@ TEST(StatisticsEdges, FlatWindow) {
       {"RSquared", {5}, 1},
       {"DetrendedStdDev", {5}, 0},
       {"StandardError", {5}, 0},
+      {"KRatio", {5}, 0},
       {"TrendLabel", {5}, 0},
       {"Autocorrelation", {5, 1}, 0},
       {"HurstExponent", {8, 2}, 0.5},
