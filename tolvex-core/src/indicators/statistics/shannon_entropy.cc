@@ -45,12 +45,14 @@ std::optional<double> ShannonEntropy::push(double x) {
   window_.for_each([&](double v) { ++counts_[bin_of(v)]; });
   double nf = static_cast<double>(window_.size());
   double h = -0.0;
-  for (std::size_t c : counts_) {
+  // Every bin is visited for the sum anyway, so it is cleared there for
+  // the next update.
+  for (std::size_t& c : counts_) {
     if (c == 0) continue;
     double p = static_cast<double>(c) / nf;
     h -= p * std::log2(p);
+    c = 0;
   }
-  window_.for_each([&](double v) { counts_[bin_of(v)] = 0; });
   return h;
 }
 
