@@ -1,11 +1,10 @@
 #include "indicators/statistics/hurst_exponent.h"
 
-#include "indicators/statistics/window_range.h"
-
 #include <algorithm>
 #include <cmath>
 
 #include "indicators/common/storage_check.h"
+#include "indicators/statistics/window_range.h"
 
 namespace tolvex {
 

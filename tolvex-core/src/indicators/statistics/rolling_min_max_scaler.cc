@@ -1,8 +1,7 @@
 #include "indicators/statistics/rolling_min_max_scaler.h"
 
-#include "indicators/statistics/window_range.h"
-
 #include "indicators/statistics/period_rules.h"
+#include "indicators/statistics/window_range.h"
 
 namespace tolvex {
 

@@ -1,10 +1,9 @@
 #include "indicators/statistics/shannon_entropy.h"
 
-#include "indicators/statistics/window_range.h"
-
 #include <cmath>
 
 #include "indicators/common/storage_check.h"
+#include "indicators/statistics/window_range.h"
 
 namespace tolvex {
 
