@@ -30,6 +30,10 @@ TEST(WindowWeights, OffsetPlacesTheWeight) {
   expect_values(run("Alma", {3, 1, 1000}, {1, 2, 3, 4}), {kNone, kNone, 3, 4}, 1e-12);
   expect_values(run("Alma", {3, 0, 1000}, {1, 2, 3, 4}), {kNone, kNone, 1, 2}, 1e-12);
   expect_values(run("Alma", {3, 0.5, 1000}, {1, 2, 3, 4}), {kNone, kNone, 2, 3}, 1e-12);
+  // Sigma large enough for d to underflow to 0 (0/0 at the centre) still
+  // gives the limit, the close at the offset, never NaN.
+  expect_values(run("Alma", {3, 1, 1e300}, {1, 2, 3, 4}), {kNone, kNone, 3, 4});
+  expect_values(run("Alma", {4, 0.5, 1e300}, {1, 2, 3, 4}), {kNone, kNone, kNone, 3});
   // Period 1: sin(pi / 2) = 1, the close itself.
   expect_values(run("SineWeightedMa", {1}, {5, 6}), {5, 6});
 }

@@ -1,5 +1,6 @@
 #include "indicators/moving_averages/alma.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tolvex {
@@ -14,7 +15,15 @@ Alma::Alma(std::size_t n, double offset, double sigma) : win_(n), weights_(n) {
     weights_[k] = std::exp(-(dk * dk) / d);
     total += weights_[k];
   }
-  for (double& w : weights_) w /= total;
+  if (std::isfinite(total) && total > 0) {
+    for (double& w : weights_) w /= total;
+    return;
+  }
+  // A sigma so large that d underflows to 0 leaves 0/0 at the centre and
+  // zeros elsewhere; the Gaussian's limit is all weight on the nearest
+  // index, which keeps the output a close instead of NaN.
+  std::fill(weights_.begin(), weights_.end(), 0.0);
+  weights_[static_cast<std::size_t>(std::round(m))] = 1.0;
 }
 
 Result<Alma, IndicatorError> Alma::create(std::size_t n, double offset, double sigma) {
