@@ -11,9 +11,10 @@ namespace {
 struct Range {
   double high = -std::numeric_limits<double>::infinity();
   double low = std::numeric_limits<double>::infinity();
+  // Window values are finite, so plain comparisons do what maxNum would.
   void add(double v) {
-    high = std::fmax(high, v);
-    low = std::fmin(low, v);
+    high = v > high ? v : high;
+    low = v < low ? v : low;
   }
   double span() const { return high - low; }
 };
