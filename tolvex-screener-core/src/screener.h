@@ -26,8 +26,10 @@ class Screener {
 
   ~Screener();
 
- private:
+  // The specification and the live universe; defined by the dispatcher.
   struct State;
+
+ private:
   explicit Screener(std::unique_ptr<State> state);
   std::unique_ptr<State> state_;
 };
