@@ -132,3 +132,37 @@ TEST(RecordReader, SideRecordShapeFaults) {
 
 }  // namespace
 }  // namespace tolvex::screener
+
+namespace tolvex::screener {
+namespace {
+
+// Plain candles take a shortcut; anything off its narrow shape must end up
+// exactly where the general reader would.
+TEST(RecordReader, CandleShortcutAgreesWithTheGeneralReader) {
+  const std::pair<const char*, const char*> cases[] = {
+      {R"( { "time" : 5 , "open":1,"high":2,"low":0.5,"close":1.5 , "volume" : 2 } )", "ok"},
+      {R"({"time":1,"open":1,"high":2,"low":0.5,"close":1.5,"volume":1,"time":2})",
+       "parse: duplicate field `time`"},
+      {R"({"time":1,"open":1,"high":2,"low":0.5,"close":1.5,"volume":1,"x":2})", "ok"},
+      {R"({"time":1,"open":1,"high":2,"low":0.5})", "parse: missing field `close`"},
+      {R"({"time":-1.0,"open":1,"high":2,"low":0.5,"close":1.5})",
+       "parse: invalid type: floating point `-1.0`, expected i64"},
+      {R"({"time":9223372036854775808,"open":1,"high":2,"low":0.5,"close":1.5})",
+       "parse: invalid value: integer `9223372036854775808`, expected i64"},
+      {R"({"\u0074ime":1,"open":1,"high":2,"low":0.5,"close":1.5})", "ok"},
+      {"[1,1,2,0.5,1.5,2,3]", "parse: invalid length 7, expected fewer elements in array"},
+      {R"([1,1,2,0.5,true])", "parse: invalid type: boolean `true`, expected f64"},
+      {R"([1,1,2,0.5,1.5)", "parse: EOF while parsing a list"},
+  };
+  for (const auto& [text, want] : cases) {
+    auto c = read_candle(text);
+    EXPECT_EQ(c.ok() ? "ok" : c.error().display(), want) << text;
+  }
+  auto c = read_candle(R"({"time":-9223372036854775808,"open":0.1,"high":2,"low":0.5,"close":1})");
+  ASSERT_TRUE(c.ok());
+  EXPECT_EQ(c->time, INT64_MIN);
+  EXPECT_EQ(c->open, 0.1);
+}
+
+}  // namespace
+}  // namespace tolvex::screener

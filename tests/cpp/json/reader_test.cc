@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "json/json.h"
 
@@ -155,6 +157,58 @@ TEST(JsonOutline, RecordsTheSpansOfTopLevelMembers) {
   ASSERT_TRUE(arr.ok());
   EXPECT_FALSE(arr->is_object);
   EXPECT_TRUE(arr->members.empty());
+}
+
+}  // namespace
+}  // namespace tolvex::json
+
+namespace tolvex::json {
+namespace {
+
+// The reader converts most decimals itself; every conversion must agree
+// with the C library's correctly rounded strtod.
+TEST(JsonReader, DecimalsConvertExactlyLikeStrtod) {
+  std::vector<std::string> texts = {"0.1",
+                                    "123.456",
+                                    "-0.0",
+                                    "9007199254740993.0",
+                                    "1.7976931348623157e308",
+                                    "2.2250738585072014e-308",
+                                    "0.30000000000000004",
+                                    "1e23",
+                                    "8.98846567431158e307",
+                                    "4.35",
+                                    "1234567890123456789.5",
+                                    "0.000000000000000000000000001",
+                                    "1e-22",
+                                    "1e22"};
+  std::uint64_t state = 42;
+  auto next = [&] {
+    state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+    return state >> 33;
+  };
+  for (int i = 0; i < 20000; ++i) {
+    std::string t = next() % 2 ? "-" : "";
+    t += std::to_string(next() % 100000000);
+    t += '.';
+    t += std::to_string(next() % 10000000000ULL);
+    if (next() % 3 == 0) {
+      t += 'e';
+      t += std::to_string(static_cast<int>(next() % 60) - 30);
+    }
+    texts.push_back(t);
+  }
+  for (const auto& t : texts) {
+    auto v = parse(t);
+    ASSERT_TRUE(v.ok()) << t;
+    double want = std::strtod(t.c_str(), nullptr);
+    ASSERT_EQ(v->as_double(), want) << t;
+    Cursor c(t);
+    auto n = c.number();
+    ASSERT_TRUE(n.ok()) << t;
+    ASSERT_EQ(n->d, want) << t;
+    ASSERT_EQ(std::signbit(n->d), std::signbit(want)) << t;
+  }
 }
 
 }  // namespace

@@ -3,8 +3,12 @@
 #include "feeds/record_reader.h"
 
 #include <cstddef>
+#include <cstring>
 #include <span>
 #include <string_view>
+
+#include "json/cursor_access.h"
+#include "json/lexer.h"
 
 namespace tolvex::screener {
 
@@ -225,9 +229,84 @@ Result<TradeSide, Error> side_named(Cursor& c, std::string_view name) {
   return err(c.fault(json::unknown_variant(name, kSides)));
 }
 
+// Candles arrive by the million in a scan, nearly always as plain objects
+// with the six keys in declaration order or as plain arrays. These readers
+// take only that shape and give up (returning false) at anything else,
+// leaving the cursor untouched so that the general reader decides.
+bool fast_candle_number(json::detail::Scan& s, Candle& out, std::size_t field) {
+  using json::detail::skip_ws;
+  skip_ws(s);
+  if (s.p == s.end || !(*s.p == '-' || (*s.p >= '0' && *s.p <= '9'))) return false;
+  json::Number n;
+  if (!json::detail::read_number(s, n)) return false;
+  if (field == 0) {
+    if (n.kind == json::NumberKind::kSigned) {
+      out.time = n.i;
+    } else if (n.kind == json::NumberKind::kUnsigned && n.u <= INT64_MAX) {
+      out.time = static_cast<std::int64_t>(n.u);
+    } else {
+      return false;
+    }
+  } else {
+    at<double>(&out, kCandleFields[field].offset) = n.d;
+  }
+  skip_ws(s);
+  return s.p < s.end;
+}
+
+bool fast_candle_object(json::detail::Scan& s, Candle& out) {
+  using json::detail::skip_ws;
+  static constexpr std::string_view kKeys[] = {"\"time\"", "\"open\"",  "\"high\"",
+                                               "\"low\"",  "\"close\"", "\"volume\""};
+  ++s.p;
+  for (std::size_t i = 0; i < 6; ++i) {
+    skip_ws(s);
+    const std::string_view key = kKeys[i];
+    if (static_cast<std::size_t>(s.end - s.p) < key.size() ||
+        std::memcmp(s.p, key.data(), key.size()) != 0) {
+      return false;
+    }
+    s.p += key.size();
+    skip_ws(s);
+    if (s.p == s.end || *s.p != ':') return false;
+    ++s.p;
+    if (!fast_candle_number(s, out, i)) return false;
+    if (*s.p == '}' && i >= 4) {
+      ++s.p;
+      return true;
+    }
+    if (*s.p != ',') return false;
+    ++s.p;
+  }
+  return false;
+}
+
+bool fast_candle_array(json::detail::Scan& s, Candle& out) {
+  ++s.p;
+  for (std::size_t i = 0; i < 6; ++i) {
+    if (!fast_candle_number(s, out, i)) return false;
+    if (*s.p == ']' && i >= 4) {
+      ++s.p;
+      return true;
+    }
+    if (*s.p != ',') return false;
+    ++s.p;
+  }
+  return false;
+}
+
 }  // namespace
 
 Result<Candle, Error> read_candle(Cursor& c) {
+  json::detail::Scan s = json::CursorAccess::scan(c);
+  json::detail::skip_ws(s);
+  if (s.p < s.end) {
+    Candle candle;
+    if (*s.p == '{' ? fast_candle_object(s, candle) : *s.p == '[' && fast_candle_array(s, candle)) {
+      json::CursorAccess::commit(c, s);
+      return candle;
+    }
+  }
   return read_record<Candle>(c, kCandle);
 }
 Result<DerivativesTick, Error> read_derivatives_tick(Cursor& c) {

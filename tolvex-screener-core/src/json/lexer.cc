@@ -227,51 +227,116 @@ bool read_string(Scan& s, std::string& scratch, std::string_view& text) {
   return true;
 }
 
-bool scan_number(Scan& s) {
+template <bool kConvert>
+bool lex_number_as(Scan& s, Number* out) {
+  const char* first = s.p;
   const char* q = s.p;
-  if (*q == '-') ++q;
+  bool negative = *q == '-';
+  if (negative) ++q;
   if (q == s.end) return s.fail_eof(Fault::kInvalidNumber);
-  // Digits of the integer part that count towards the magnitude, and the
-  // explicit exponent; together they bound the value from above.
+  // The first 19 digits accumulate exactly in `m`; `exact` turns false
+  // when more follow.
+  std::uint64_t m = 0;
+  int digits = 0;
+  bool exact = true;
+  // Digits of the integer part that count towards the magnitude, plus the
+  // explicit exponent: together they bound the value from above.
   long magnitude = 0;
   if (*q == '0') {
     ++q;
     if (q < s.end && is_digit(*q)) return s.fail(Fault::kInvalidNumber, q + 1);
   } else if (is_digit(*q)) {
     const char* start = q;
-    while (q < s.end && is_digit(*q)) ++q;
+    for (; q < s.end && is_digit(*q); ++q) {
+      if (!kConvert) continue;
+      if (digits < 19) {
+        m = m * 10 + static_cast<unsigned>(*q - '0');
+        ++digits;
+      } else {
+        exact = false;
+      }
+    }
     magnitude = static_cast<long>(q - start);
   } else {
     return s.fail(Fault::kInvalidNumber, q + 1);
   }
+  bool integral = true;
+  long exp10 = 0;
   if (q < s.end && *q == '.') {
+    integral = false;
     ++q;
     if (q == s.end) return s.fail_eof(Fault::kInvalidNumber);
     if (!is_digit(*q)) return s.fail(Fault::kInvalidNumber, q + 1);
-    while (q < s.end && is_digit(*q)) ++q;
+    for (; q < s.end && is_digit(*q); ++q) {
+      if (!kConvert) continue;
+      if (digits < 19) {
+        m = m * 10 + static_cast<unsigned>(*q - '0');
+        ++digits;
+        --exp10;
+      } else {
+        exact = false;
+      }
+    }
   }
   if (q < s.end && (*q == 'e' || *q == 'E')) {
+    integral = false;
     ++q;
-    bool negative = false;
-    if (q < s.end && (*q == '+' || *q == '-')) negative = *q++ == '-';
+    bool negative_exp = false;
+    if (q < s.end && (*q == '+' || *q == '-')) negative_exp = *q++ == '-';
     if (q == s.end) return s.fail_eof(Fault::kInvalidNumber);
     if (!is_digit(*q)) return s.fail(Fault::kInvalidNumber, q + 1);
     long exp = 0;
-    while (q < s.end && is_digit(*q)) {
+    for (; q < s.end && is_digit(*q); ++q) {
       if (exp < 100000) exp = exp * 10 + (*q - '0');
-      ++q;
     }
-    magnitude += negative ? -exp : exp;
+    if (negative_exp) exp = -exp;
+    magnitude += exp;
+    exp10 += exp;
   }
-  const char* first = s.p;
   s.p = q;
-  // Below 10^308 the value is certainly finite; only near the top of the
-  // range is the exact conversion needed to tell.
-  if (magnitude > 308) {
-    double d = to_double(first, q);
+  if (!kConvert) {
+    // Below 10^308 the value is certainly finite; only near the top of
+    // the range is the exact conversion needed to tell.
+    if (magnitude > 308 && !std::isfinite(to_double(first, q))) {
+      return s.fail(Fault::kNumberOutOfRange, q);
+    }
+    return true;
+  }
+  if (integral) {
+    if (!exact) {
+      *out = convert_number(first, q);  // 20 digits may still fit 64 bits
+      return true;
+    }
+    if (!negative) {
+      *out = Number{NumberKind::kUnsigned, m, 0, static_cast<double>(m)};
+      return true;
+    }
+    if (m != 0 && m <= (std::uint64_t{1} << 63)) {
+      std::int64_t i = static_cast<std::int64_t>(0 - m);
+      *out = Number{NumberKind::kSigned, 0, i, static_cast<double>(i)};
+      return true;
+    }
+  }
+  // Exact decimal significand and power of ten are both exact doubles:
+  // one correctly rounded operation gives the correctly rounded value.
+  static constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                      1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                      1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  double d;
+  if (exact && m <= (std::uint64_t{1} << 53) && exp10 >= -22 && exp10 <= 22) {
+    d = static_cast<double>(m);
+    d = exp10 < 0 ? d / kPow10[-exp10] : d * kPow10[exp10];
+    if (negative) d = -d;
+  } else {
+    d = to_double(first, q);
     if (!std::isfinite(d)) return s.fail(Fault::kNumberOutOfRange, q);
   }
+  *out = Number{NumberKind::kFloat, 0, 0, d};
   return true;
+}
+
+bool lex_number(Scan& s, Number* out) {
+  return out ? lex_number_as<true>(s, out) : lex_number_as<false>(s, nullptr);
 }
 
 Number convert_number(const char* first, const char* last) {

@@ -87,19 +87,18 @@ bool scan_string(Scan& s, std::string* out);
 bool read_string(Scan& s, std::string& scratch, std::string_view& text);
 
 // `s.p` is at the first byte of a number ('-' or a digit). Checks the
-// grammar and that the value is finite; leaves `s.p` after it.
-bool scan_number(Scan& s);
+// grammar and that the value is finite, converts it into `out` when given,
+// and leaves `s.p` after it.
+bool lex_number(Scan& s, Number* out);
+inline bool scan_number(Scan& s) {
+  return lex_number(s, nullptr);
+}
+inline bool read_number(Scan& s, Number& n) {
+  return lex_number(s, &n);
+}
 
 // Converts a number that scan_number accepted.
 Number convert_number(const char* first, const char* last);
-
-// Reads a number: scan_number then convert_number.
-inline bool read_number(Scan& s, Number& n) {
-  const char* first = s.p;
-  if (!scan_number(s)) return false;
-  n = convert_number(first, s.p);
-  return true;
-}
 
 // `s.p` is at the first byte of `word` ("true", "false" or "null").
 bool scan_literal(Scan& s, std::string_view word);
