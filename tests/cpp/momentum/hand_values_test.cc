@@ -120,7 +120,7 @@ TEST(MomentumByHand, FlatWindowAfterMovesReadsNeutral) {
   // read 50, not the 100 that residue would give.
   std::vector<Bar> bars;
   for (double body : {0.0, 0.0, 0.0, 0.0, 0.1, 0.2, 0.3, 0.0, 0.0, 0.0, 0.0})
-    bars.push_back({1, 1 + body, 1, 1 + body});
+    bars.push_back({0, body, 0, body});
   Values got = run_bars("IntradayMomentumIndex", {4}, bars);
   EXPECT_EQ(*got[10], 50.0);
 }
