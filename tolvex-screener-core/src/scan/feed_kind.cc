@@ -4,6 +4,7 @@
 #include <array>
 #include <span>
 #include <utility>
+#include <vector>
 
 #include "registry.h"
 
@@ -144,11 +145,31 @@ bool is_supplied(FeedKind kind, const SuppliedFeeds& s) {
 }
 
 bool is_registered(std::string_view type_name) {
-  if (type_name == "Macd") type_name = "MacdIndicator";
-  if (type_name == "Bollinger") type_name = "BollingerBands";
-  for (std::span<const IndicatorRow> rows : registry_families())
-    for (const IndicatorRow& row : rows)
-      if (row.name == type_name) return true;
+  // The registry is fixed at build time; index its names once, as an
+  // immutable table, so that per-step feed checks stay cheap.
+  static const std::vector<std::string_view> kNames = [] {
+    std::vector<std::string_view> names;
+    for (std::span<const IndicatorRow> rows : registry_families())
+      for (const IndicatorRow& row : rows) names.push_back(row.name);
+    std::sort(names.begin(), names.end());
+    return names;
+  }();
+  return std::binary_search(kNames.begin(), kNames.end(), resolve_alias(type_name));
+}
+
+Status<ScreenerError> check_feeds(const Program& program, const SuppliedFeeds& supplied) {
+  for (const std::string& name : program.top_level_indicators) {
+    if (!is_registered(name)) return err(ScreenerError::unknown_indicator(name));
+    const std::optional<FeedKind> kind = feed_kind_of(name);
+    if (kind && !is_supplied(*kind, supplied))
+      return err(ScreenerError::missing_feed(name, std::string(feed_text(*kind))));
+  }
+  return Unit{};
+}
+
+bool needs_sections(const Program& program) {
+  for (const std::string& name : program.top_level_indicators)
+    if (feed_kind_of(name) == FeedKind::Sections) return true;
   return false;
 }
 
