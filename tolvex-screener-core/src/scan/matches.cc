@@ -20,34 +20,45 @@ ScanResult collect_matches(const ScanSpec& spec, const Program& program,
   result.stale = std::move(stale);
   result.timeframe = spec.timeframe;
 
+  // Values are collected only for the entries that survive ordering and
+  // the limit; they play no part in either.
+  struct Hit {
+    std::size_t state;
+    std::optional<double> score;
+  };
   ConditionEvaluator eval(program, states);
+  std::vector<Hit> hits;
   for (std::size_t s = 0; s < states.size(); ++s) {
     if (!eval.holds(s)) continue;
-    MatchEntry m;
-    m.symbol = *symbols[s];
-    eval.collect_values(s, m.values);
+    Hit h{s, std::nullopt};
     if (program.rank) {
       const std::optional<double> v = value_at(program, program.rank->expr, *states[s], 0);
-      if (v && std::isfinite(*v)) {
-        m.score = round8(*v);
-        if (!program.rank->is_const) m.values.insert_or_assign(program.rank->label, *m.score);
-      }
+      if (v && std::isfinite(*v)) h.score = round8(*v);
     }
-    result.matches.push_back(std::move(m));
+    hits.push_back(h);
   }
 
   if (program.rank) {
-    // Matches are in symbol order already; a stable sort keeps it for ties
-    // and for the unscored entries, which go last.
+    // Hits are in symbol order already; a stable sort keeps it for ties and
+    // for the unscored entries, which go last.
     const bool desc = program.rank_desc;
-    std::stable_sort(result.matches.begin(), result.matches.end(),
-                     [desc](const MatchEntry& a, const MatchEntry& b) {
-                       if (!a.score || !b.score) return a.score.has_value() && !b.score;
-                       return desc ? *a.score > *b.score : *a.score < *b.score;
-                     });
+    std::stable_sort(hits.begin(), hits.end(), [desc](const Hit& a, const Hit& b) {
+      if (!a.score || !b.score) return a.score.has_value() && !b.score;
+      return desc ? *a.score > *b.score : *a.score < *b.score;
+    });
   }
-  if (spec.limit && result.matches.size() > *spec.limit)
-    result.matches.resize(static_cast<std::size_t>(*spec.limit));
+  if (spec.limit && hits.size() > *spec.limit) hits.resize(static_cast<std::size_t>(*spec.limit));
+
+  result.matches.reserve(hits.size());
+  for (const Hit& h : hits) {
+    MatchEntry m;
+    m.symbol = *symbols[h.state];
+    eval.collect_values(h.state, m.values);
+    m.score = h.score;
+    if (h.score && !program.rank->is_const)
+      m.values.insert_or_assign(program.rank->label, *h.score);
+    result.matches.push_back(std::move(m));
+  }
   return result;
 }
 
