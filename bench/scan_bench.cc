@@ -80,8 +80,7 @@ int main() {
   }
 
   const std::size_t pool = WorkerPool::instance().size();
-  std::printf("data document: %.1f MB, %d symbols x %d bars\n", text.size() / 1e6, kSymbols,
-              kBars);
+  std::printf("data document: %.1f MB, %d symbols x %d bars\n", text.size() / 1e6, kSymbols, kBars);
   std::printf("read JSON: %.3f s\n", read_s);
   for (std::size_t workers : {std::size_t{1}, pool}) {
     double best = 1e9;
