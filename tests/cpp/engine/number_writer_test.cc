@@ -55,6 +55,9 @@ TEST(NumberWriter, RoundsToEightDecimalsHalvesAwayFromZero) {
   EXPECT_EQ(text(round8(-1e-9)), "-0.0");
   EXPECT_EQ(text(round8(12345678901234567890.0)), "1.2345678901234567e+19");
   EXPECT_EQ(text(round8(1e301)), "null");  // the scaled product overflows
+  // Whole-number products need no rounding; scaling back must not move them.
+  EXPECT_EQ(text(round8(1e15)), "1000000000000000.0");
+  EXPECT_EQ(text(round8(123456789.5)), "123456789.5");
 }
 
 }  // namespace
