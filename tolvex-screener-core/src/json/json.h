@@ -197,7 +197,6 @@ class Cursor {
   friend struct CursorAccess;
   std::string_view text_;
   std::size_t pos_;
-  std::size_t depth_ = 0;
   // Array/object state: whether the next element is the first one.
   bool first_ = false;
 };
