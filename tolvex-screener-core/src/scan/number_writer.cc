@@ -1,9 +1,9 @@
 #include "scan/number_writer.h"
 
-#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <string>
+
+#include "json/json.h"
 
 namespace tolvex::screener {
 
@@ -19,61 +19,8 @@ double round8(double v) {
 }
 
 void append_number(std::string& out, double v) {
-  if (!std::isfinite(v)) {
-    out += "null";
-    return;
-  }
-  if (v == 0) {
-    out += std::signbit(v) ? "-0.0" : "0.0";
-    return;
-  }
-  // Scientific form without a precision yields the shortest digit string
-  // that reads back to the same double, e.g. "-1.2345e-07".
-  char buf[64];
-  const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific);
-  const char* p = buf;
-  const char* end = res.ptr;
-  if (*p == '-') {
-    out += '-';
-    ++p;
-  }
-  char digits[32];
-  int n = 0;
-  for (; p < end && *p != 'e'; ++p)
-    if (*p != '.') digits[n++] = *p;
-  // The exponent: "e+16", "e-07".
-  const bool negative_exp = p + 1 < end && p[1] == '-';
-  int exp = 0;
-  for (const char* q = p + 2; q < end; ++q) exp = exp * 10 + (*q - '0');
-  if (negative_exp) exp = -exp;
-
-  if (exp < -5 || exp > 15) {
-    out += digits[0];
-    if (n > 1) {
-      out += '.';
-      out.append(digits + 1, n - 1);
-    }
-    out += 'e';
-    out += exp < 0 ? '-' : '+';
-    out += std::to_string(std::abs(exp));
-    return;
-  }
-  if (exp < 0) {
-    out += "0.";
-    out.append(static_cast<std::size_t>(-exp - 1), '0');
-    out.append(digits, n);
-    return;
-  }
-  const int int_digits = exp + 1;
-  if (n <= int_digits) {
-    out.append(digits, n);
-    out.append(static_cast<std::size_t>(int_digits - n), '0');
-    out += ".0";
-    return;
-  }
-  out.append(digits, int_digits);
-  out += '.';
-  out.append(digits + int_digits, n - int_digits);
+  // One number layout for every JSON text the screener writes.
+  json::write_number(out, v);
 }
 
 }  // namespace tolvex::screener
