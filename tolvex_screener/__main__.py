@@ -4,4 +4,7 @@ import sys
 
 from .cli import main
 
-sys.exit(main())
+# Guarded so that importing the module (as tools that walk a package do)
+# does not run the command line.
+if __name__ == "__main__":
+    sys.exit(main())
