@@ -9,7 +9,11 @@ symbol to candles (lists, columns or pandas DataFrames) and returns a typed
 error replies raise :class:`ScreenerError`.
 """
 
-from ._tolvex_screener import Screener, __version__
+from ._native_path import borrow_installed_module
+
+borrow_installed_module(__path__)
+
+from ._tolvex_screener import Screener, __version__  # noqa: E402
 
 # Re-exported with `as` so that strict type checkers see them as public;
 # `__all__` stays the native module's two names.

@@ -2,10 +2,10 @@ import pytest
 
 try:
     from tolvex_screener import _tolvex_screener  # noqa: F401
-except ImportError as exc:  # the source tree shadows the installed package
+except ImportError as exc:
     raise pytest.UsageError(
         f"tolvex_screener is not importable with its native module ({exc}); "
-        "install it with `pip install .` and run pytest from outside the source root"
+        "install it first with `pip install .`"
     ) from exc
 
 from tolvex_screener import Screener

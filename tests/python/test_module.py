@@ -5,6 +5,8 @@ import gc
 import importlib.metadata
 import inspect
 import json
+import pathlib
+import subprocess
 import sys
 import threading
 import tracemalloc
@@ -48,6 +50,19 @@ def test_version_is_the_same_everywhere():
     assert tolvex_screener.__version__ == "0.3.0"
     assert json.loads(s.command(VERSION_CMD)) == {"version": "0.3.0"}
     assert importlib.metadata.version("tolvex_screener") == "0.3.0"
+
+
+def test_importable_from_the_source_root():
+    # The quick start runs from the source root, whose package folder has no
+    # compiled module and comes first on the import path.
+    root = pathlib.Path(__file__).resolve().parents[2]
+    code = "import tolvex_screener as t; print(t.Screener.version(), t.__file__)"
+    out = subprocess.run(
+        [sys.executable, "-c", code], cwd=root, capture_output=True, text=True, check=True
+    )
+    version, init_file = out.stdout.split()
+    assert version == "0.3.0"
+    assert pathlib.Path(init_file).resolve().parent == root / "tolvex_screener"
 
 
 def test_module_surface():
