@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "registry.h"
@@ -57,7 +58,7 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 TEST(Decoders, RejectionMessages) {
   struct Case {
     std::vector<double> params;
-    const char* reason;
+    std::string reason;
   };
   const Case cases[] = {
       {{}, "missing parameter #0"},
@@ -74,6 +75,11 @@ TEST(Decoders, RejectionMessages) {
       {{5, 1, 1, -1}, "parameter #3 must be a u32, got -1"},
       {{5, 1, 1, 4294967296.0}, "parameter #3 must be a u32, got 4294967296"},
       {{5, 1, 1, 0.0000001}, "parameter #3 must be a u32, got 0.0000001"},
+      // Beyond 2^53 the value shows its shortest digits padded with zeros,
+      // not every digit of the binary value (99999999999999991611392).
+      {{5, 1, 1, 1e23}, "parameter #3 must be a u32, got 100000000000000000000000"},
+      {{5, 1, 18446744073709551616.0, 1}, "parameter #2 must be an i32, got 18446744073709552000"},
+      {{5, 1, 1, -1.5e-300}, "parameter #3 must be a u32, got -0." + std::string(299, '0') + "15"},
       // The first failing position ends decoding; later ones are not read.
       {{0, kNan, 0.5, -1}, "parameter #0 must be a positive integer, got 0"},
   };
