@@ -21,6 +21,9 @@ constexpr double kOver = 16777217;  // MAX_PERIOD + 1
 const std::string kZero = "period must be greater than zero";
 const std::string kMax =
     "invalid period: period exceeds the maximum supported window length (see MAX_PERIOD)";
+// Lengths without a limit of their own fail only when their storage cannot
+// be had (1e15 windows of doubles are petabytes).
+const std::string kStorage = "invalid period: window length is too large to allocate";
 
 std::string invalid(const std::string& name, const std::string& reason) {
   return "invalid parameters for indicator " + name + ": " + reason;
@@ -66,16 +69,18 @@ TEST(Validation, RulesInTheirOrder) {
       {"Stochastic", {kOver, 3}, kMax},
       {"WilliamsR", {kOver}, kMax},
       {"StochRsi", {kOver, 14}, kMax},
-      // The stochastic window, too, is held to the window limit.
-      {"StochRsi", {14, kOver}, kMax},
+      {"StochRsi", {14, 1e15}, kStorage},
+      {"StochRsi", {kOver, 1e15}, kMax},  // the RSI rules first
       {"Smi", {10, kOver, 3}, kMax},
-      {"Smi", {kOver, 3, 3}, kMax},
+      {"Smi", {1e15, 3, 3}, kStorage},
+      {"Smi", {1e15, kOver, 3}, kMax},  // the smoothing limits first
       {"Stc", {50, 23, 10, 2}, stc_rel},
       {"Stc", {23, kOver, 10, 2}, stc_factor},
       {"Stc", {23, 50, 10, 0}, stc_factor},
       {"Stc", {23, 50, 10, 1.5}, stc_factor},
       {"Stc", {23, kOver, 10, 0.5}, kMax},
-      {"Stc", {23, 50, kOver, 0.5}, kMax},
+      {"Stc", {23, 50, 1e15, 0.5}, kStorage},
+      {"Stc", {23, kOver, 1e15, 0.5}, kMax},
       {"Qqe", {14, 5, 0}, qqe_factor},
       {"Qqe", {kOver, 5, -1}, qqe_factor},
       {"Qqe", {kOver, 5, 4.236}, kMax},
@@ -130,6 +135,8 @@ TEST(Validation, LimitsThatStillBuild) {
       {"Apo", {16777215, 16777216}, ""},
       {"Stc", {23, 50, 10, 1}, ""},
       {"Qqe", {8388608, 5, 1e-300}, ""},
+      // The stochastic window of StochRsi has no limit of its own.
+      {"StochRsi", {14, kOver}, ""},
   };
   for (const RuleCase& c : cases) {
     SCOPED_TRACE(c.name);

@@ -1,6 +1,9 @@
 #include "indicators/oscillators/smi.h"
 
 #include <cmath>
+#include <cstdint>
+
+#include "indicators/common/storage_check.h"
 
 namespace tolvex {
 
@@ -8,9 +11,11 @@ Result<Smi, IndicatorError> Smi::create(std::size_t k, std::size_t a, std::size_
   if (k == 0 || a == 0 || b == 0) return err(IndicatorError::period_zero());
   if (auto st = check_period(a); !st) return err(st.error());
   if (auto st = check_period(b); !st) return err(st.error());
-  // The lookback sizes two windows as well: held to the same limit, so an
-  // absurd length fails here instead of exhausting memory.
-  if (auto st = check_period(k); !st) return err(st.error());
+  // The lookback has no upper bound of its own, but an absurd length must
+  // still fail as an error rather than abort the process: it sizes two
+  // extreme queues of (step, value) entries.
+  if (auto st = check_storage(k, 2 * (sizeof(std::uint64_t) + sizeof(double))); !st)
+    return err(st.error());
   return Smi(k, a, b);
 }
 

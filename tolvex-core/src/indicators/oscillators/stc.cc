@@ -1,6 +1,9 @@
 #include "indicators/oscillators/stc.h"
 
 #include <cmath>
+#include <cstdint>
+
+#include "indicators/common/storage_check.h"
 
 namespace tolvex {
 
@@ -13,9 +16,11 @@ Result<Stc, IndicatorError> Stc::create(std::size_t fast, std::size_t slow, std:
     return err(IndicatorError::invalid_period("STC factor must be a finite value in (0, 1]"));
   if (auto st = check_period(fast); !st) return err(st.error());
   if (auto st = check_period(slow); !st) return err(st.error());
-  // The cycle sizes two windows: held to the same limit so that an absurd
-  // length fails here instead of exhausting memory.
-  if (auto st = check_period(cycle); !st) return err(st.error());
+  // The cycle has no upper bound of its own, but an absurd length must
+  // still fail as an error rather than abort the process: it sizes two
+  // rounds of two extreme queues of (step, value) entries.
+  if (auto st = check_storage(cycle, 4 * (sizeof(std::uint64_t) + sizeof(double))); !st)
+    return err(st.error());
   return Stc(fast, slow, cycle, factor);
 }
 

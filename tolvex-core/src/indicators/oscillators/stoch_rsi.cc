@@ -1,5 +1,6 @@
 #include "indicators/oscillators/stoch_rsi.h"
 
+#include "indicators/common/storage_check.h"
 #include "indicators/oscillators/stochastic.h"
 
 namespace tolvex {
@@ -8,9 +9,9 @@ Result<StochRsi, IndicatorError> StochRsi::create(std::size_t a, std::size_t k) 
   if (a == 0 || k == 0) return err(IndicatorError::period_zero());
   auto rsi = Rsi::create(a);
   if (!rsi) return err(rsi.error());
-  // The stochastic window is held to the common limit as well, so that an
-  // absurd length fails here instead of exhausting memory.
-  if (auto st = check_period(k); !st) return err(st.error());
+  // The stochastic window has no upper bound of its own, but an absurd
+  // length must still fail as an error rather than abort the process.
+  if (auto st = check_storage(k, sizeof(double)); !st) return err(st.error());
   return StochRsi(std::move(rsi).value(), k);
 }
 
