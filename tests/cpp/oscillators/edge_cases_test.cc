@@ -17,6 +17,17 @@ TEST(MacdGroup, ClassicMacdStartsOnClose34) {
   EXPECT_EQ(first_value(v), 33);  // close 34: 26 for the slow EMA, 8 more for the signal
 }
 
+TEST(MacdGroup, HistogramWithTheLongerFastAverageDeclaresItsRealStart) {
+  // MacdHistogram takes fast >= slow; its first value then waits for the
+  // fast average: 26 closes, then 8 more for the signal, close 34.
+  IndicatorBox ev = build("MacdHistogram", {26, 12, 9});
+  ASSERT_TRUE(ev);
+  EXPECT_EQ(ev->warmup(), 34u);
+  std::vector<double> closes;
+  for (int i = 1; i <= 40; ++i) closes.push_back(100 + (i % 7));
+  EXPECT_EQ(first_value(run("MacdHistogram", {26, 12, 9}, closes)), 33);
+}
+
 TEST(MacdGroup, ApoAndPpoByHand) {
   // Ema(2), alpha 2/3: 1.5 (mean of 1, 2), then 2.5, 3.5. Ema(3): 2, then 3.
   // Apo: 2.5 - 2 = 0.5, 3.5 - 3 = 0.5. Ppo: 0.5 * 100 / 2 = 25, 0.5 * 100 / 3.

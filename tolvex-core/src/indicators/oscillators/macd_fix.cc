@@ -1,5 +1,7 @@
 #include "indicators/oscillators/macd_fix.h"
 
+#include "window.h"
+
 namespace tolvex {
 
 namespace {
@@ -10,19 +12,12 @@ constexpr double kSlowAlpha = 0.075;
 }  // namespace
 
 MacdFix::MacdFix(std::size_t signal)
-    : stage_(EmaStage(kFast, kFastAlpha), EmaStage(kSlow, kSlowAlpha), EmaStage(signal)) {}
+    : CloseMacd(
+          MacdStage(EmaStage(kFast, kFastAlpha), EmaStage(kSlow, kSlowAlpha), EmaStage(signal))) {}
 
 Result<MacdFix, IndicatorError> MacdFix::create(std::size_t signal) {
   if (auto st = check_period(signal); !st) return err(st.error());
   return MacdFix(signal);
-}
-
-std::optional<double> MacdFix::update(const IndicatorInput& in) {
-  auto x = finite_close(in);
-  if (!x) return std::nullopt;
-  auto p = stage_.push(*x);
-  if (!p) return std::nullopt;
-  return publish({{"macd", p->macd}, {"signal", p->signal}, {"histogram", p->histogram}});
 }
 
 }  // namespace tolvex

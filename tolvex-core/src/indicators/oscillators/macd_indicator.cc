@@ -8,12 +8,4 @@ Result<MacdIndicator, IndicatorError> MacdIndicator::create(std::size_t fast, st
   return MacdIndicator(MacdStage(EmaStage(fast), EmaStage(slow), EmaStage(signal)));
 }
 
-std::optional<double> MacdIndicator::update(const IndicatorInput& in) {
-  auto x = finite_close(in);
-  if (!x) return std::nullopt;
-  auto p = stage_.push(*x);
-  if (!p) return std::nullopt;
-  return publish({{"macd", p->macd}, {"signal", p->signal}, {"histogram", p->histogram}});
-}
-
 }  // namespace tolvex

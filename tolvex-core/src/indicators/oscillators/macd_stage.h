@@ -3,11 +3,13 @@
 // to a signal stage.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <optional>
 
 #include "errors.h"
+#include "indicator.h"
 #include "indicators/common/ema_stage.h"
 #include "result.h"
 #include "window.h"
@@ -49,11 +51,42 @@ class MacdStage {
     return MacdPoint{macd, *sig, macd - *sig};
   }
 
-  // Steps until the first point: slow + signal - 1 when slow is the longer.
-  std::size_t warmup() const { return slow_.period() + signal_.period() - 1; }
+  // Steps until the first point: the longer of the two averages, then the
+  // signal stage's seeding (slow + signal - 1 wherever fast < slow).
+  std::size_t warmup() const {
+    return std::max(fast_.period(), slow_.period()) + signal_.period() - 1;
+  }
 
  private:
   EmaStage fast_, slow_, signal_;
+};
+
+// Base of the types that publish the three MACD lines, the MACD line being
+// the primary value.
+class MacdLines : public MultiOutputEvaluator {
+ protected:
+  double publish_lines(const MacdPoint& p) {
+    return publish({{"macd", p.macd}, {"signal", p.signal}, {"histogram", p.histogram}});
+  }
+};
+
+// The MACD of the close; its types differ only in how their stages are built.
+class CloseMacd : public MacdLines {
+ public:
+  std::optional<double> update(const IndicatorInput& in) override {
+    auto x = finite_close(in);
+    if (!x) return std::nullopt;
+    auto p = stage_.push(*x);
+    if (!p) return std::nullopt;
+    return publish_lines(*p);
+  }
+  std::size_t warmup() const override { return stage_.warmup(); }
+
+ protected:
+  explicit CloseMacd(MacdStage s) : stage_(s) {}
+
+ private:
+  MacdStage stage_;
 };
 
 }  // namespace tolvex

@@ -25,7 +25,7 @@ std::optional<double> VolumeWeightedMacd::update(const IndicatorInput& in) {
   if (!std::isfinite(macd)) return std::nullopt;
   auto sig = signal_.push(macd);
   if (!sig) return std::nullopt;
-  return publish({{"macd", macd}, {"signal", *sig}, {"histogram", macd - *sig}});
+  return publish_lines({macd, *sig, macd - *sig});
 }
 
 }  // namespace tolvex

@@ -7,13 +7,14 @@
 #include "indicator.h"
 #include "indicators/common/ema_stage.h"
 #include "indicators/moving_averages/vwma.h"
+#include "indicators/oscillators/macd_stage.h"
 #include "result.h"
 
 namespace tolvex {
 
 // MACD whose fast and slow lines are volume-weighted averages of the close;
 // the signal line is an exponential stage over their difference.
-class VolumeWeightedMacd final : public MultiOutputEvaluator {
+class VolumeWeightedMacd final : public MacdLines {
  public:
   static Result<VolumeWeightedMacd, IndicatorError> create(std::size_t fast, std::size_t slow,
                                                            std::size_t signal);

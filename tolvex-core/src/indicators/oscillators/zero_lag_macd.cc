@@ -31,7 +31,7 @@ std::optional<double> ZeroLagMacd::update(const IndicatorInput& in) {
   if (!std::isfinite(macd)) return std::nullopt;
   auto sig = feed_close(signal_, macd);
   if (!sig) return std::nullopt;
-  return publish({{"macd", macd}, {"signal", *sig}, {"histogram", macd - *sig}});
+  return publish_lines({macd, *sig, macd - *sig});
 }
 
 }  // namespace tolvex

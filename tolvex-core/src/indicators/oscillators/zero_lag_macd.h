@@ -6,13 +6,14 @@
 #include "errors.h"
 #include "indicator.h"
 #include "indicators/moving_averages/zlema.h"
+#include "indicators/oscillators/macd_stage.h"
 #include "result.h"
 
 namespace tolvex {
 
 // MACD built from zero-lag exponential averages for the fast, slow and
 // signal lines.
-class ZeroLagMacd final : public MultiOutputEvaluator {
+class ZeroLagMacd final : public MacdLines {
  public:
   static Result<ZeroLagMacd, IndicatorError> create(std::size_t fast, std::size_t slow,
                                                     std::size_t signal);
