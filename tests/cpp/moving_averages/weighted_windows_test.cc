@@ -33,7 +33,12 @@ TEST(WindowWeights, OffsetPlacesTheWeight) {
   // Sigma large enough for d to underflow to 0 (0/0 at the centre) still
   // gives the limit, the close at the offset, never NaN.
   expect_values(run("Alma", {3, 1, 1e300}, {1, 2, 3, 4}), {kNone, kNone, 3, 4});
-  expect_values(run("Alma", {4, 0.5, 1e300}, {1, 2, 3, 4}), {kNone, kNone, kNone, 3});
+  // m = 1.5 lies halfway between closes 2 and 3: in the limit both weigh
+  // 0.5. Sigma 400 already underflows every weight (exp(-0.25 / 2e-4)).
+  expect_values(run("Alma", {4, 0.5, 1e300}, {1, 2, 3, 4}), {kNone, kNone, kNone, 2.5});
+  expect_values(run("Alma", {4, 0.5, 400}, {1, 2, 3, 4, 6}), {kNone, kNone, kNone, 2.5, 3.5});
+  // m = 2.55 is nearest to index 3 alone.
+  expect_values(run("Alma", {4, 0.85, 1e6}, {1, 2, 3, 4, 6}), {kNone, kNone, kNone, 4, 6});
   // Period 1: sin(pi / 2) = 1, the close itself.
   expect_values(run("SineWeightedMa", {1}, {5, 6}), {5, 6});
 }

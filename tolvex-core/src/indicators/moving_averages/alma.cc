@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace tolvex {
 
@@ -19,11 +20,19 @@ Alma::Alma(std::size_t n, double offset, double sigma) : win_(n), weights_(n) {
     for (double& w : weights_) w /= total;
     return;
   }
-  // A sigma so large that d underflows to 0 leaves 0/0 at the centre and
-  // zeros elsewhere; the Gaussian's limit is all weight on the nearest
-  // index, which keeps the output a close instead of NaN.
-  std::fill(weights_.begin(), weights_.end(), 0.0);
-  weights_[static_cast<std::size_t>(std::round(m))] = 1.0;
+  // A sigma so large that every weight underflows (or d itself, leaving 0/0
+  // at the centre) would give NaN. The Gaussian's limit is all weight on the
+  // index nearest to m, shared equally when m lies halfway between two.
+  double nearest = std::numeric_limits<double>::infinity();
+  for (std::size_t k = 0; k < n; ++k)
+    nearest = std::min(nearest, std::fabs(static_cast<double>(k) - m));
+  std::size_t ties = 0;
+  for (std::size_t k = 0; k < n; ++k) {
+    bool at = std::fabs(static_cast<double>(k) - m) == nearest;
+    weights_[k] = at ? 1.0 : 0.0;
+    ties += at;
+  }
+  for (double& w : weights_) w /= static_cast<double>(ties);
 }
 
 Result<Alma, IndicatorError> Alma::create(std::size_t n, double offset, double sigma) {
