@@ -73,6 +73,14 @@ def mid(a, b):
     return (a + b) * 0.5
 
 
+def slide(win, item, n):
+    """Appends to a window of at most n items; True once it holds n."""
+    win.append(item)
+    if len(win) > n:
+        win.pop(0)
+    return len(win) == n
+
+
 class Rsi:
     def __init__(self, n):
         self.n, self.prev, self.ups, self.downs, self.au, self.ad = n, None, [], [], None, None
@@ -120,10 +128,7 @@ def zlema_stream(n):
     lag, ema, buf = (n - 1) // 2, Ema(n), []
 
     def push(x):
-        buf.append(x)
-        if len(buf) > lag + 1:
-            buf.pop(0)
-        if len(buf) < lag + 1:
+        if not slide(buf, x, lag + 1):
             return None
         return ema.push(fma(x, 2.0, -buf[0]))
     return push
@@ -147,10 +152,7 @@ def vwma_stream(n):
     win = []
 
     def push(c, v):
-        win.append((c, v))
-        if len(win) > n:
-            win.pop(0)
-        if len(win) < n:
+        if not slide(win, (c, v), n):
             return None
         pv, vs, cs = -0.0, -0.0, -0.0
         for (cc, vv) in win:
@@ -232,10 +234,7 @@ def elder_impulse(p, fast, slow, signal, closes):
 def stochastic(k, d, data):
     g, win, out = Sma(d), [], []
     for (h, l, c, v) in data:
-        win.append((h, l))
-        if len(win) > k:
-            win.pop(0)
-        if len(win) < k:
+        if not slide(win, (h, l), k):
             out.append(None)
             continue
         hh, ll = max(w[0] for w in win), min(w[1] for w in win)
@@ -248,10 +247,7 @@ def stochastic(k, d, data):
 def williams_r(n, data):
     win, out = [], []
     for (h, l, c, v) in data:
-        win.append((h, l))
-        if len(win) > n:
-            win.pop(0)
-        if len(win) < n:
+        if not slide(win, (h, l), n):
             out.append(None)
             continue
         hh, ll = max(w[0] for w in win), min(w[1] for w in win)
@@ -264,10 +260,7 @@ def cci_stream(n):
 
     def push(h, l, c):
         tp = (h + l + c) / 3.0
-        win.append(tp)
-        if len(win) > n:
-            win.pop(0)
-        if len(win) < n:
+        if not slide(win, tp, n):
             return None
         s = -0.0
         for v in win:
@@ -287,10 +280,7 @@ def window_stoch(values, n, flat):
         if x is None:
             out.append(None)
             continue
-        win.append(x)
-        if len(win) > n:
-            win.pop(0)
-        if len(win) < n:
+        if not slide(win, x, n):
             out.append(None)
             continue
         hi, lo = max(win), min(win)
@@ -312,10 +302,7 @@ def smi(k, a, b, data):
     ra, rb, ga, gb = Ema(a), Ema(b), Ema(a), Ema(b)
     win, out, last = [], [], None
     for (h, l, c, v) in data:
-        win.append((h, l))
-        if len(win) > k:
-            win.pop(0)
-        if len(win) < k:
+        if not slide(win, (h, l), k):
             out.append(None)
             continue
         hh, ll = max(w[0] for w in win), min(w[1] for w in win)
@@ -337,10 +324,7 @@ def smi(k, a, b, data):
 def kase(n, s, data):
     f, g, win, out = Ema(s), Ema(s), [], []
     for (h, l, c, v) in data:
-        win.append((h, l))
-        if len(win) > n:
-            win.pop(0)
-        if len(win) < n:
+        if not slide(win, (h, l), n):
             out.append(None)
             continue
         hh, ll = max(w[0] for w in win), min(w[1] for w in win)
@@ -360,19 +344,13 @@ def stc(a, b, c, fac, closes):
             out.append(None)
             continue
         m = fa - sb
-        w1.append(m)
-        if len(w1) > c:
-            w1.pop(0)
-        if len(w1) < c:
+        if not slide(w1, m, c):
             out.append(None)
             continue
         lo, hi = min(w1), max(w1)
         s1 = (m - lo) * 100.0 / (hi - lo) if lo < hi else 0.0
         pf = s1 if pf is None else pf + fac * (s1 - pf)
-        w2.append(pf)
-        if len(w2) > c:
-            w2.pop(0)
-        if len(w2) < c:
+        if not slide(w2, pf, c):
             out.append(None)
             continue
         lo2, hi2 = min(w2), max(w2)
