@@ -6,6 +6,7 @@
 #include "errors.h"
 #include "indicator.h"
 #include "indicators/common/ema_stage.h"
+#include "indicators/moving_averages/hull_chain.h"
 #include "result.h"
 
 namespace tolvex {
@@ -16,11 +17,11 @@ class Ehma final : public IndicatorEvaluator {
   static Result<Ehma, IndicatorError> create(std::size_t n);
 
   std::optional<double> update(const IndicatorInput& in) override;
-  std::size_t warmup() const override { return full_.period() + root_.period() - 1; }
+  std::size_t warmup() const override { return chain_.warmup(); }
 
  private:
-  explicit Ehma(std::size_t n);
-  EmaStage half_, full_, root_;
+  explicit Ehma(std::size_t n) : chain_(n) {}
+  HullChain<EmaStage> chain_;
 };
 
 }  // namespace tolvex

@@ -1,12 +1,8 @@
 #include "indicators/moving_averages/hma.h"
 
-#include "indicators/common/stage_chain.h"
-#include "indicators/moving_averages/hull_lengths.h"
 #include "window.h"
 
 namespace tolvex {
-
-Hma::Hma(std::size_t n) : half_(hull_half(n)), full_(n), root_(hull_root(n)) {}
 
 Result<Hma, IndicatorError> Hma::create(std::size_t n) {
   if (auto st = check_period(n); !st) return err(st.error());
@@ -16,10 +12,7 @@ Result<Hma, IndicatorError> Hma::create(std::size_t n) {
 std::optional<double> Hma::update(const IndicatorInput& in) {
   auto x = finite_close(in);
   if (!x) return std::nullopt;
-  auto h = half_.push(*x);
-  auto f = full_.push(*x);
-  if (!h || !f) return std::nullopt;
-  return feed(root_, std::optional<double>((*h + *h) - *f));
+  return chain_.push(*x);
 }
 
 }  // namespace tolvex

@@ -6,6 +6,7 @@
 #include "errors.h"
 #include "indicator.h"
 #include "indicators/common/weighted_mean.h"
+#include "indicators/moving_averages/hull_chain.h"
 #include "result.h"
 
 namespace tolvex {
@@ -17,11 +18,11 @@ class Hma final : public IndicatorEvaluator {
   static Result<Hma, IndicatorError> create(std::size_t n);
 
   std::optional<double> update(const IndicatorInput& in) override;
-  std::size_t warmup() const override { return full_.period() + root_.period() - 1; }
+  std::size_t warmup() const override { return chain_.warmup(); }
 
  private:
-  explicit Hma(std::size_t n);
-  WeightedMean half_, full_, root_;
+  explicit Hma(std::size_t n) : chain_(n) {}
+  HullChain<WeightedMean> chain_;
 };
 
 }  // namespace tolvex
