@@ -110,18 +110,22 @@ class Rsi:
         return 50.0 if total == 0 else self.au * 100.0 / total
 
 
-def macd(fast, slow, signal, closes, alphas=(None, None)):
-    f, s, g = Ema(fast, alphas[0]), Ema(slow, alphas[1]), Ema(signal)
+def lines(fast, slow, signal, inputs, diff=lambda a, b: a - b):
+    """Two averages, their difference and its signal: (line, signal, histogram)."""
     out = []
-    for x in closes:
-        a, b = f.push(x), s.push(x)
+    for x in inputs:
+        a, b = fast(x), slow(x)
         if a is None or b is None:
             out.append(None)
             continue
-        m = a - b
-        sig = g.push(m)
+        m = diff(a, b)
+        sig = signal(m)
         out.append(None if sig is None else (m, sig, m - sig))
     return out
+
+
+def macd(fast, slow, signal, closes, alphas=(None, None)):
+    return lines(Ema(fast, alphas[0]).push, Ema(slow, alphas[1]).push, Ema(signal).push, closes)
 
 
 def zlema_stream(n):
@@ -135,24 +139,14 @@ def zlema_stream(n):
 
 
 def zero_lag_macd(fast, slow, signal, closes):
-    f, s, g = zlema_stream(fast), zlema_stream(slow), zlema_stream(signal)
-    out = []
-    for x in closes:
-        a, b = f(x), s(x)
-        if a is None or b is None:
-            out.append(None)
-            continue
-        m = a - b
-        sig = g(m)
-        out.append(None if sig is None else (m, sig, m - sig))
-    return out
+    return lines(zlema_stream(fast), zlema_stream(slow), zlema_stream(signal), closes)
 
 
 def vwma_stream(n):
     win = []
 
-    def push(c, v):
-        if not slide(win, (c, v), n):
+    def push(bar):
+        if not slide(win, (bar[2], bar[3]), n):
             return None
         pv, vs, cs = -0.0, -0.0, -0.0
         for (cc, vv) in win:
@@ -164,31 +158,14 @@ def vwma_stream(n):
 
 
 def vw_macd(fast, slow, signal, data):
-    f, s, g = vwma_stream(fast), vwma_stream(slow), Ema(signal)
-    out = []
-    for (h, l, c, v) in data:
-        a, b = f(c, v), s(c, v)
-        if a is None or b is None:
-            out.append(None)
-            continue
-        m = a - b
-        sig = g.push(m)
-        out.append(None if sig is None else (m, sig, m - sig))
-    return out
+    return lines(vwma_stream(fast), vwma_stream(slow), Ema(signal).push, data)
 
 
 def ppo_hist(fast, slow, signal, closes):
-    f, s, g = Ema(fast), Ema(slow), Ema(signal)
-    out = []
-    for x in closes:
-        a, b = f.push(x), s.push(x)
-        if a is None or b is None:
-            out.append(None)
-            continue
-        p = 0.0 if b == 0 else (a - b) * 100.0 / b
-        sig = g.push(p)
-        out.append(None if sig is None else p - sig)
-    return out
+    def ppo(a, b):
+        return 0.0 if b == 0 else (a - b) * 100.0 / b
+    out = lines(Ema(fast).push, Ema(slow).push, Ema(signal).push, closes, ppo)
+    return [None if v is None else v[2] for v in out]
 
 
 def ao(fast, slow, data):
