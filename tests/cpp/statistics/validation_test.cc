@@ -118,7 +118,10 @@ TEST(StatisticsValidation, ZeroLengthsAtTheConstructor) {
   EXPECT_EQ(text(JarqueBera::create(0)), kZero);
   EXPECT_EQ(text(RollingMinMaxScaler::create(0)), kZero);
   EXPECT_EQ(text(Skewness::create(0)), "invalid period: skewness needs period >= 3");
-  EXPECT_EQ(text(Autocorrelation::create(0, 1)), kZero);
+  EXPECT_EQ(text(Autocorrelation::create(0, 1)),
+            "invalid period: autocorrelation needs period > lag");
+  EXPECT_EQ(text(Autocorrelation::create(0, 0)),
+            "invalid period: autocorrelation lag must be >= 1");
   EXPECT_EQ(text(Autocorrelation::create(5, 0)),
             "invalid period: autocorrelation lag must be >= 1");
   EXPECT_EQ(text(SampleEntropy::create(0, 2, 0.2)), kZero);

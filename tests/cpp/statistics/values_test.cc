@@ -74,5 +74,15 @@ TEST(StatisticsValues, LevelShiftDoesNotCostPrecision) {
   }
 }
 
+// Each q-step change is the plain sum of its q one-step changes. Expected
+// value from an independent float64 evaluation in that order (own Python);
+// a total slid along the changes ends at 0.4733910891089109 instead.
+TEST(StatisticsValues, VarianceRatioSumsEachRunAfresh) {
+  auto e = make("VarianceRatio", {6, 2});
+  Series s = run_closes(*e, {-1.6, 0.3, -0.8, 0.6, 0.8, -2.6}, 0.0);
+  ASSERT_TRUE(s.back());
+  EXPECT_EQ(*s.back(), 0.47339108910891087);
+}
+
 }  // namespace
 }  // namespace tolvex::stats_test

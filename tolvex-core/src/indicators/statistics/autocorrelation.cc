@@ -5,7 +5,8 @@
 namespace tolvex {
 
 Result<Autocorrelation, IndicatorError> Autocorrelation::create(std::size_t n, std::size_t lag) {
-  if (n == 0) return err(IndicatorError::period_zero());
+  // A zero window needs no rule of its own: every lag of at least 1 is too
+  // long for it.
   if (lag == 0) return err(IndicatorError::invalid_period("autocorrelation lag must be >= 1"));
   if (lag >= n) return err(IndicatorError::invalid_period("autocorrelation needs period > lag"));
   auto room = check_storage(n, sizeof(double));

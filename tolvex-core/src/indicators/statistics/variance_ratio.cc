@@ -39,17 +39,16 @@ std::optional<double> VarianceRatio::push(double x) {
   for (double d : diffs_) v1 += (d - mu) * (d - mu);
   v1 /= static_cast<double>(m);
   if (v1 <= 0) return 1.0;
-  // Run sums of q consecutive changes, slid along the changes: linear in the
-  // window rather than linear in it times q.
+  // Each run of q consecutive changes is summed afresh. Sliding one running
+  // total along the changes would be cheaper, but it carries the rounding of
+  // every change it has passed over into the later runs.
   double qf = static_cast<double>(q_);
-  double run = -0.0;
-  for (std::size_t i = 0; i < q_; ++i) run += diffs_[i];
   double vq = -0.0;
-  for (std::size_t j = 0;; ++j) {
+  for (std::size_t j = 0; j + q_ <= m; ++j) {
+    double run = -0.0;
+    for (std::size_t i = j; i < j + q_; ++i) run += diffs_[i];
     double e = run - qf * mu;
     vq += e * e;
-    if (j + q_ >= m) break;
-    run = run + diffs_[j + q_] - diffs_[j];
   }
   vq /= static_cast<double>(n - q_);
   return vq / (qf * v1);
