@@ -5,8 +5,7 @@
 namespace tolvex {
 
 Result<AccelerationBands, IndicatorError> AccelerationBands::create(std::size_t n, double f) {
-  if (auto s = check_multiplier(f); !s) return err(s.error());
-  if (auto s = check_period(n); !s) return err(s.error());
+  if (auto s = check_multiplier_periods(f, n); !s) return err(s.error());
   return AccelerationBands(n, f);
 }
 

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <cmath>
+#include <cstddef>
 
 #include "errors.h"
 #include "result.h"
+#include "window.h"
 
 namespace tolvex {
 
@@ -12,6 +14,19 @@ namespace tolvex {
 inline Status<IndicatorError> check_multiplier(double m) {
   if (!(std::isfinite(m) && m > 0)) return err(IndicatorError::non_positive_multiplier());
   return Unit{};
+}
+
+// The window length first, then the multiplier.
+inline Status<IndicatorError> check_period_multiplier(std::size_t n, double m) {
+  if (auto s = check_period(n); !s) return s;
+  return check_multiplier(m);
+}
+
+// The multiplier first, then each window length in turn.
+inline Status<IndicatorError> check_multiplier_periods(double m, std::size_t a, std::size_t b = 1) {
+  if (auto s = check_multiplier(m); !s) return s;
+  if (auto s = check_period(a); !s) return s;
+  return check_period(b);
 }
 
 }  // namespace tolvex

@@ -6,8 +6,7 @@
 namespace tolvex {
 
 Result<BollingerBands, IndicatorError> BollingerBands::create(std::size_t n, double k) {
-  if (auto s = check_period(n); !s) return err(s.error());
-  if (auto s = check_multiplier(k); !s) return err(s.error());
+  if (auto s = check_period_multiplier(n, k); !s) return err(s.error());
   return BollingerBands(n, k);
 }
 

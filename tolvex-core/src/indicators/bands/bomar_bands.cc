@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "indicators/bands/quantile.h"
+#include "indicators/bands/sorted_deviations.h"
+#include "indicators/statistics/order_statistics.h"
 
 namespace tolvex {
 

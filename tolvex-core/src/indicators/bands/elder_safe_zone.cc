@@ -7,8 +7,7 @@
 namespace tolvex {
 
 Result<ElderSafeZone, IndicatorError> ElderSafeZone::create(std::size_t n, double m) {
-  if (auto s = check_period(n); !s) return err(s.error());
-  if (auto s = check_multiplier(m); !s) return err(s.error());
+  if (auto s = check_period_multiplier(n, m); !s) return err(s.error());
   return ElderSafeZone(n, m);
 }
 

@@ -4,13 +4,14 @@
 #include <cmath>
 
 #include "indicators/bands/band_checks.h"
+#include "indicators/statistics/period_rules.h"
 #include "window.h"
 
 namespace tolvex {
 
 Result<KaseDevStop, IndicatorError> KaseDevStop::create(std::size_t n, double m) {
-  if (n <= 1) return err(IndicatorError::invalid_period("Kase DevStop period must be >= 2"));
-  if (auto s = check_period(n); !s) return err(s.error());
+  if (auto s = check_min_period(n, 2, "Kase DevStop period must be >= 2"); !s)
+    return err(s.error());
   if (auto s = check_multiplier(m); !s) return err(s.error());
   return KaseDevStop(n, m);
 }

@@ -6,9 +6,7 @@
 namespace tolvex {
 
 Result<Keltner, IndicatorError> Keltner::create(std::size_t a, std::size_t b, double m) {
-  if (auto s = check_multiplier(m); !s) return err(s.error());
-  if (auto s = check_period(a); !s) return err(s.error());
-  if (auto s = check_period(b); !s) return err(s.error());
+  if (auto s = check_multiplier_periods(m, a, b); !s) return err(s.error());
   return Keltner(a, b, m);
 }
 

@@ -6,8 +6,7 @@
 #include <cstddef>
 
 #include "indicator.h"
-#include "indicators/bands/ols_line.h"
-#include "window.h"
+#include "indicators/bands/regression_channel.h"
 
 namespace tolvex {
 
@@ -15,14 +14,12 @@ class LinRegChannel final : public MultiOutputEvaluator {
  public:
   static Result<LinRegChannel, IndicatorError> create(std::size_t n, double m);
   std::optional<double> update(const IndicatorInput& in) override;
-  std::size_t warmup() const override { return closes_.capacity(); }
+  std::size_t warmup() const override { return channel_.period(); }
 
  private:
-  LinRegChannel(std::size_t n, double m) : closes_(n), line_(n), m_(m) {}
+  LinRegChannel(std::size_t n, double m) : channel_(n, m, 0) {}
 
-  FifoWindow<double> closes_;
-  OlsLine line_;
-  double m_;
+  RegressionChannel channel_;
 };
 
 }  // namespace tolvex

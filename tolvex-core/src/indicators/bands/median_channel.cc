@@ -1,13 +1,13 @@
 #include "indicators/bands/median_channel.h"
 
 #include "indicators/bands/band_checks.h"
-#include "indicators/bands/quantile.h"
+#include "indicators/bands/sorted_deviations.h"
+#include "indicators/statistics/order_statistics.h"
 
 namespace tolvex {
 
 Result<MedianChannel, IndicatorError> MedianChannel::create(std::size_t n, double m) {
-  if (auto s = check_period(n); !s) return err(s.error());
-  if (auto s = check_multiplier(m); !s) return err(s.error());
+  if (auto s = check_period_multiplier(n, m); !s) return err(s.error());
   return MedianChannel(n, m);
 }
 

@@ -22,9 +22,7 @@ class OlsLine {
   };
 
   explicit OlsLine(std::size_t n)
-      : n_(static_cast<double>(n)),
-        sx_(n_ * (n_ - 1) / 2),
-        denom_(regression_denominator(n)) {}
+      : n_(static_cast<double>(n)), sx_(n_ * (n_ - 1) / 2), denom_(regression_denominator(n)) {}
 
   // Fits the window after centring it on its mean, for precision.
   Fit fit_centred(const FifoWindow<double>& y) const {

@@ -1,13 +1,11 @@
-// Projection bands: every high (low) of the last n bars is carried forward
-// to the newest bar along the regression slope of the highs (lows); the
-// bands are the outermost projections.
+// Projection bands: the edges of the projection envelope of the last n bars
+// and their midpoint.
 #pragma once
 
 #include <cstddef>
 
 #include "indicator.h"
-#include "indicators/bands/ols_line.h"
-#include "window.h"
+#include "indicators/bands/projection_envelope.h"
 
 namespace tolvex {
 
@@ -15,14 +13,12 @@ class ProjectionBands final : public MultiOutputEvaluator {
  public:
   static Result<ProjectionBands, IndicatorError> create(std::size_t n);
   std::optional<double> update(const IndicatorInput& in) override;
-  std::size_t warmup() const override { return highs_.capacity(); }
+  std::size_t warmup() const override { return envelope_.period(); }
 
  private:
-  explicit ProjectionBands(std::size_t n) : highs_(n), lows_(n), line_(n) {}
+  explicit ProjectionBands(std::size_t n) : envelope_(n) {}
 
-  FifoWindow<double> highs_;
-  FifoWindow<double> lows_;
-  OlsLine line_;
+  ProjectionEnvelope envelope_;
 };
 
 }  // namespace tolvex

@@ -1,6 +1,6 @@
 #include "indicators/bands/quartile_bands.h"
 
-#include "indicators/bands/quantile.h"
+#include "indicators/statistics/order_statistics.h"
 
 namespace tolvex {
 

@@ -5,9 +5,7 @@
 namespace tolvex {
 
 Result<StarcBands, IndicatorError> StarcBands::create(std::size_t a, std::size_t b, double m) {
-  if (auto s = check_multiplier(m); !s) return err(s.error());
-  if (auto s = check_period(a); !s) return err(s.error());
-  if (auto s = check_period(b); !s) return err(s.error());
+  if (auto s = check_multiplier_periods(m, a, b); !s) return err(s.error());
   return StarcBands(a, b, m);
 }
 

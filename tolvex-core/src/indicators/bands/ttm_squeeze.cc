@@ -3,14 +3,14 @@
 #include <cmath>
 
 #include "indicators/bands/band_checks.h"
+#include "indicators/statistics/period_rules.h"
 
 namespace tolvex {
 
 Result<TtmSqueeze, IndicatorError> TtmSqueeze::create(std::size_t n, double k_bb, double k_kc) {
-  if (n <= 1)
-    return err(IndicatorError::invalid_period(
-        "TTM squeeze needs period >= 2 for the momentum regression"));
-  if (auto s = check_period(n); !s) return err(s.error());
+  if (auto s = check_min_period(n, 2, "TTM squeeze needs period >= 2 for the momentum regression");
+      !s)
+    return err(s.error());
   if (auto s = check_multiplier(k_bb); !s) return err(s.error());
   if (auto s = check_multiplier(k_kc); !s) return err(s.error());
   return TtmSqueeze(n, k_bb, k_kc);

@@ -1,22 +1,11 @@
-// Linear-interpolated quantile of an ascending list, the order-statistic
-// rule of the median, quartile and Bomar bands.
+// The deviations of a sorted window from a centre, in ascending order, for
+// the median channel and the Bomar bands.
 #pragma once
 
-#include <cmath>
 #include <cstddef>
 #include <span>
 
 namespace tolvex {
-
-// `d` must be sorted ascending and non-empty; q is in [0, 1].
-inline double interpolated_quantile(std::span<const double> d, double q) {
-  std::size_t n = d.size();
-  double v = q * static_cast<double>(n - 1);
-  double fi = std::floor(v);
-  std::size_t i = static_cast<std::size_t>(fi);
-  if (i < n - 1) return d[i] + (v - fi) * (d[i + 1] - d[i]);
-  return d[n - 1];
-}
 
 // Writes |x - centre| / scale of every value of the ascending list `d` into
 // `out` in ascending order, by merging outward from where `centre` falls in
