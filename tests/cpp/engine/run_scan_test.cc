@@ -106,6 +106,45 @@ TEST(RunScan, ReferenceSymbolSuppliesTheFeedAndSynchronisesSteps) {
             std::string::npos);
 }
 
+TEST(RunScan, SynchronisedStepsSeeTheLatestReferenceClose) {
+  // R is the reference symbol and has no bar at 4; A (stepped before R in
+  // symbol order) must see R's close of the same step, and at 4 R's close
+  // of 3. B brings its own reference series (close 5), which wins. R
+  // against itself has a constant spread: ratio 1. Expected ratios from a
+  // small independent Python calculation of the variance ratio (n 4, q 2)
+  // over the spreads close - reference: A's spreads 9, 12, 11, 18, 13.
+  ScanData data;
+  data["R"] = series({{1, 10}, {2, 11}, {3, 13}, {5, 12}, {6, 16}});
+  data["A"] = series({{2, 20}, {3, 25}, {4, 24}, {5, 30}, {6, 29}});
+  data["B"] = data["A"];
+  data["B"].reference = std::vector<Candle>(5, bar(5));
+  const Expr ratio = Expr::indicator("VarianceRatio", {4, 2});
+  ScanSpec spec =
+      spec_of(Condition::all({Condition::cmp(ratio, CmpOp::Gt, num(-1e300)),
+                              Condition::cmp(Expr::prev(ratio, 1), CmpOp::Gt, num(-1e300))}),
+              {"A", "B", "R"});
+  spec.reference = "R";
+  EXPECT_EQ(scan(spec, data),
+            "{\"matches\":[{\"symbol\":\"A\",\"matched\":true,\"values\":{"
+            "\"VarianceRatio(4,2)\":0.30357143,\"prev(VarianceRatio(4,2),1)\":0.375}},"
+            "{\"symbol\":\"B\",\"matched\":true,\"values\":{"
+            "\"VarianceRatio(4,2)\":0.25,\"prev(VarianceRatio(4,2),1)\":0.25872093}},"
+            "{\"symbol\":\"R\",\"matched\":true,\"values\":{"
+            "\"VarianceRatio(4,2)\":1.0,\"prev(VarianceRatio(4,2),1)\":1.0}}],\"scanned\":3}");
+}
+
+TEST(RunScan, NestedIndicatorsAreExemptFromTheFeedCheck) {
+  // Without a reference the nested ratio passes the check and never yields,
+  // so only the negation matches.
+  ScanData data;
+  data["A"] = series({{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}});
+  const Condition nested =
+      Condition::cmp(Expr::prev(Expr::indicator("VarianceRatio", {4, 2}), 0), CmpOp::Gt, num(0));
+  EXPECT_EQ(scan(spec_of(nested), data), "{\"matches\":[],\"scanned\":1}");
+  EXPECT_EQ(scan(spec_of(Condition::negate(nested)), data),
+            "{\"matches\":[{\"symbol\":\"A\",\"matched\":true,\"values\":{}}],\"scanned\":1}");
+}
+
 TEST(RunScan, BreadthStatesOnlyInSynchronisedScans) {
   ScanData data;
   data["A"] = series({{1, 0}, {2, 1}});  // a first close of 0 makes the box 0
