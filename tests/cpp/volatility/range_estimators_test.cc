@@ -80,6 +80,21 @@ TEST(BarEstimators, FlatBarsGiveTheFixedValues) {
                 {kNone, kNone, 0, 0}, 0);
 }
 
+TEST(YangZhangVolatility, PlainSumOfTermsBitForBit) {
+  // From a short independent Python model of the update rules, step by step:
+  // recentred moment sums for the overnight and open-to-close returns and a
+  // plain running sum of the Rogers-Satchell terms. Re-summing the terms
+  // every n bars moves the last digit of the later values.
+  expect_series(run("YangZhangVolatility", {2, 252}, kBars),
+                {kNone, kNone, 27.93859912838536, 30.2904996077736, 32.689290117285374,
+                 27.354825407215795, 31.326329939799685, 29.83176717800865},
+                0);
+  expect_series(run("YangZhangVolatility", {3, 252}, kBars),
+                {kNone, kNone, kNone, 29.91119433757871, 30.72795480368659, 31.052990981980994,
+                 29.10883661077339, 30.463876098830838},
+                0);
+}
+
 TEST(BarEstimators, ZeroPricedBarPoisonsOnlyWhileInTheWindow) {
   // A low of 0 passes bar validation but has no logarithm. Once it has left
   // the window and the next exact re-sum has run, values are clean again.
@@ -122,6 +137,18 @@ TEST(AverageDailyRange, OffsetAndNegativeTimes) {
   // One millisecond before the epoch is the previous day (floor division).
   expect_series(run("AverageDailyRange", {3, 0}, {{9, 10, 9, 9, -1}, {9, 10, 8, 9, 0}}), {kNone, 1},
                 0);
+}
+
+TEST(AverageDailyRange, OverflowedRangeLeavesTheAverageAgain) {
+  // A day spanning -1e308 to 1e308 has an infinite range; a plain running
+  // sum would turn into inf - inf for good once that day left the window.
+  constexpr int64_t kDay = 86400 * 1000;
+  std::vector<Bar> bars = {
+      {0, 1e308, -1e308, 0, 0}, {1, 2, 1, 1, kDay}, {1, 5, 1, 1, 2 * kDay}, {1, 1, 1, 1, 3 * kDay}};
+  auto got = run("AverageDailyRange", {1, 0}, bars);
+  ASSERT_TRUE(got[1]);
+  EXPECT_TRUE(std::isinf(*got[1]));
+  expect_series({got[2], got[3]}, {1, 4}, 0);
 }
 
 TEST(HighLowRange, RelativeRangeAndZeroClose) {

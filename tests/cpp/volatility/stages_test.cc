@@ -7,6 +7,7 @@
 #include "indicators/common/resummed_sum.h"
 #include "indicators/common/storage_check.h"
 #include "indicators/common/window_moments.h"
+#include "indicators/volatility/running_window_sum.h"
 
 namespace tolvex {
 namespace {
@@ -43,6 +44,26 @@ TEST(ResummedSum, NonFiniteTermWashesOutAfterLeaving) {
   EXPECT_TRUE(std::isnan(s.sum()));
   s.push(3);
   EXPECT_EQ(s.sum(), 5);
+}
+
+TEST(RunningWindowSum, PlainWhileFiniteAndRecoversAfterANonFiniteValue) {
+  // By hand: 1e16 + 1 rounds back to 1e16 (spacing 2) twice, so evicting
+  // 1e16 leaves 0 and evicting each 1 then subtracts it: -2 over a window
+  // of zeros. Finite data keeps that plain sum; no re-sum corrects it.
+  RunningWindowSum plain(3);
+  for (double x : {1e16, 1.0, 1.0, 0.0, 0.0, 0.0}) plain.push(x);
+  EXPECT_EQ(plain.sum(), -2.0);
+  // An infinity poisons the sum while held; n pushes after the sum turned
+  // non-finite, it has left and the sum is exact again.
+  RunningWindowSum s(2);
+  s.push(1);
+  s.push(std::numeric_limits<double>::infinity());
+  s.push(2);
+  EXPECT_FALSE(std::isfinite(s.sum()));
+  s.push(3);
+  EXPECT_EQ(s.sum(), 5);
+  s.push(4);
+  EXPECT_EQ(s.sum(), 7);
 }
 
 TEST(StorageCheck, RefusesImpossibleLengths) {

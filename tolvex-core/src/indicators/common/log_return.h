@@ -15,6 +15,13 @@ class LogReturnStage {
   // types skip every other close without touching their state.
   static bool accepts(double close) { return std::isfinite(close) && close > 0.0; }
 
+  // Takes any close: the return it closes, or nothing when it only primes
+  // the stage or is not accepted (then the stage is left as it was).
+  std::optional<double> feed(double close) {
+    if (!accepts(close)) return std::nullopt;
+    return push(close);
+  }
+
   // Takes an accepted close; returns the return it closes, if any.
   std::optional<double> push(double close) {
     std::optional<double> r;

@@ -34,7 +34,7 @@ class ResummedSum {
  private:
   FifoWindow<double> window_;
   std::size_t n_;
-  double sum_ = 0.0;
+  double sum_ = -0.0;
   std::size_t pushes_ = 0;
 };
 

@@ -33,18 +33,13 @@ std::optional<double> AverageDailyRange::update(const IndicatorInput& in) {
     if (bar->high > day_high_) day_high_ = bar->high;
     if (bar->low < day_low_) day_low_ = bar->low;
   } else {
-    if (day_) {
-      if (ranges_.is_full()) sum_ -= ranges_.pop_front();
-      double range = day_high_ - day_low_;
-      ranges_.push(range);
-      sum_ += range;
-    }
+    if (day_) ranges_.push(day_high_ - day_low_);
     day_ = day;
     day_high_ = bar->high;
     day_low_ = bar->low;
   }
   if (ranges_.empty()) return std::nullopt;
-  return sum_ / static_cast<double>(ranges_.size());
+  return ranges_.sum() / static_cast<double>(ranges_.size());
 }
 
 }  // namespace tolvex

@@ -6,8 +6,8 @@
 
 #include "errors.h"
 #include "indicator.h"
+#include "indicators/volatility/running_window_sum.h"
 #include "result.h"
-#include "window.h"
 
 namespace tolvex {
 
@@ -31,8 +31,7 @@ class AverageDailyRange final : public IndicatorEvaluator {
   std::optional<int64_t> day_;
   double day_high_ = 0.0;
   double day_low_ = 0.0;
-  FifoWindow<double> ranges_;
-  double sum_ = 0.0;
+  RunningWindowSum ranges_;
 };
 
 }  // namespace tolvex

@@ -24,9 +24,7 @@ void BipowerVariation::resum() {
 }
 
 std::optional<double> BipowerVariation::update(const IndicatorInput& in) {
-  double close = in.candle.close;
-  if (!LogReturnStage::accepts(close)) return std::nullopt;
-  auto r = log_return_.push(close);
+  auto r = log_return_.feed(in.candle.close);
   if (!r) return std::nullopt;
   if (returns_.is_full()) {
     double oldest = returns_.pop_front();

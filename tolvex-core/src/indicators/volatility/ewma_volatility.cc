@@ -14,9 +14,7 @@ Result<EwmaVolatility, IndicatorError> EwmaVolatility::create(double lambda) {
 }
 
 std::optional<double> EwmaVolatility::update(const IndicatorInput& in) {
-  double close = in.candle.close;
-  if (!LogReturnStage::accepts(close)) return std::nullopt;
-  auto r = log_return_.push(close);
+  auto r = log_return_.feed(in.candle.close);
   if (!r) return std::nullopt;
   double sq = *r * *r;
   var_ = var_ ? lambda_ * *var_ + weight_ * sq : sq;

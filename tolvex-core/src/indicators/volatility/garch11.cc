@@ -17,9 +17,7 @@ Result<Garch11, IndicatorError> Garch11::create(double omega, double alpha, doub
 }
 
 std::optional<double> Garch11::update(const IndicatorInput& in) {
-  double close = in.candle.close;
-  if (!LogReturnStage::accepts(close)) return std::nullopt;
-  auto r = log_return_.push(close);
+  auto r = log_return_.feed(in.candle.close);
   if (!r) return std::nullopt;
   double var = started_ ? omega_ + alpha_ * prev_sq_ + beta_ * prev_var_ : long_run_;
   started_ = true;

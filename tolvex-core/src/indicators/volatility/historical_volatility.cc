@@ -16,9 +16,7 @@ Result<HistoricalVolatility, IndicatorError> HistoricalVolatility::create(
 }
 
 std::optional<double> HistoricalVolatility::update(const IndicatorInput& in) {
-  double close = in.candle.close;
-  if (!LogReturnStage::accepts(close)) return std::nullopt;
-  auto r = log_return_.push(close);
+  auto r = log_return_.feed(in.candle.close);
   if (!r) return std::nullopt;
   returns_.push(*r);
   if (!returns_.is_full()) return std::nullopt;

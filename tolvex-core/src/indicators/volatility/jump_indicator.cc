@@ -14,9 +14,7 @@ Result<JumpIndicator, IndicatorError> JumpIndicator::create(std::size_t n, doubl
 }
 
 std::optional<double> JumpIndicator::update(const IndicatorInput& in) {
-  double close = in.candle.close;
-  if (!LogReturnStage::accepts(close)) return std::nullopt;
-  auto r = log_return_.push(close);
+  auto r = log_return_.feed(in.candle.close);
   if (!r) return std::nullopt;
   std::optional<double> flag;
   if (returns_.is_full()) {

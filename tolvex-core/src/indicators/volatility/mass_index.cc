@@ -24,11 +24,9 @@ std::optional<double> MassIndex::update(const IndicatorInput& in) {
   auto e2 = double_.push(*e1);
   if (!e2 || !std::isfinite(*e2)) return std::nullopt;
   double ratio = *e2 == 0.0 ? 1.0 : *e1 / *e2;
-  if (ratios_.is_full()) sum_ -= ratios_.pop_front();
   ratios_.push(ratio);
-  sum_ += ratio;
   if (!ratios_.is_full()) return std::nullopt;
-  return sum_;
+  return ratios_.sum();
 }
 
 }  // namespace tolvex

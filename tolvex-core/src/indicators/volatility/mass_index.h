@@ -6,8 +6,8 @@
 #include "errors.h"
 #include "indicator.h"
 #include "indicators/common/ema_stage.h"
+#include "indicators/volatility/running_window_sum.h"
 #include "result.h"
-#include "window.h"
 
 namespace tolvex {
 
@@ -25,8 +25,7 @@ class MassIndex final : public IndicatorEvaluator {
 
   EmaStage single_;
   EmaStage double_;
-  FifoWindow<double> ratios_;
-  double sum_ = 0.0;
+  RunningWindowSum ratios_;
 };
 
 }  // namespace tolvex

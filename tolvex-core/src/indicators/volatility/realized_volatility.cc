@@ -12,9 +12,7 @@ Result<RealizedVolatility, IndicatorError> RealizedVolatility::create(std::size_
 }
 
 std::optional<double> RealizedVolatility::update(const IndicatorInput& in) {
-  double close = in.candle.close;
-  if (!LogReturnStage::accepts(close)) return std::nullopt;
-  auto r = log_return_.push(close);
+  auto r = log_return_.feed(in.candle.close);
   if (!r) return std::nullopt;
   squares_.push(*r * *r);
   if (!squares_.is_full()) return std::nullopt;

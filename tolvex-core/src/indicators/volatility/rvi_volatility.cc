@@ -8,7 +8,11 @@ Result<RviVolatility, IndicatorError> RviVolatility::create(std::size_t n) {
   if (n == 0) return err(IndicatorError::period_zero());
   if (n == 1) return err(IndicatorError::invalid_period("RVI period must be >= 2"));
   if (auto ok = check_period(n); !ok) return err(ok.error());
-  return RviVolatility(n);
+  auto up = Smma::create(n);
+  auto down = Smma::create(n);
+  if (!up) return err(up.error());
+  if (!down) return err(down.error());
+  return RviVolatility(n, std::move(up).value(), std::move(down).value());
 }
 
 std::optional<double> RviVolatility::update(const IndicatorInput& in) {
@@ -20,22 +24,12 @@ std::optional<double> RviVolatility::update(const IndicatorInput& in) {
   if (!closes_.is_full()) return std::nullopt;
   // A full window of n >= 2 closes always has a previous close.
   double sd = std::sqrt(closes_.population_variance());
-  double up = *close > *prev ? sd : 0.0;
-  double down = *close < *prev ? sd : 0.0;
-  double n = static_cast<double>(n_);
-  if (seeded_count_ < n_) {
-    up_ += up;
-    down_ += down;
-    if (++seeded_count_ < n_) return std::nullopt;
-    up_ /= n;
-    down_ /= n;
-  } else {
-    up_ = (up_ * n_minus_one_ + up) / n;
-    down_ = (down_ * n_minus_one_ + down) / n;
-  }
-  double total = up_ + down_;
+  auto up = up_.push(*close > *prev ? sd : 0.0);
+  auto down = down_.push(*close < *prev ? sd : 0.0);
+  if (!up || !down) return std::nullopt;
+  double total = *up + *down;
   if (total == 0.0) return 50.0;
-  return 100.0 * up_ / total;
+  return 100.0 * *up / total;
 }
 
 }  // namespace tolvex

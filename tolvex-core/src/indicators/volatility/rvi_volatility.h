@@ -2,10 +2,12 @@
 
 #include <cstddef>
 #include <optional>
+#include <utility>
 
 #include "errors.h"
 #include "indicator.h"
 #include "indicators/common/window_moments.h"
+#include "indicators/moving_averages/smma.h"
 #include "result.h"
 
 namespace tolvex {
@@ -19,19 +21,16 @@ class RviVolatility final : public IndicatorEvaluator {
   static Result<RviVolatility, IndicatorError> create(std::size_t n);
 
   std::optional<double> update(const IndicatorInput& in) override;
-  std::size_t warmup() const override { return 2 * n_ - 1; }
+  std::size_t warmup() const override { return 2 * closes_.capacity() - 1; }
 
  private:
-  explicit RviVolatility(std::size_t n)
-      : n_(n), n_minus_one_(static_cast<double>(n) - 1.0), closes_(n) {}
+  RviVolatility(std::size_t n, Smma up, Smma down)
+      : closes_(n), up_(std::move(up)), down_(std::move(down)) {}
 
-  std::size_t n_;
-  double n_minus_one_;
   WindowMoments closes_;
   std::optional<double> prev_close_;
-  std::size_t seeded_count_ = 0;
-  double up_ = -0.0;
-  double down_ = -0.0;
+  Smma up_;
+  Smma down_;
 };
 
 }  // namespace tolvex

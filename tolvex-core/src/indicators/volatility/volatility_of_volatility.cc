@@ -21,9 +21,7 @@ Result<VolatilityOfVolatility, IndicatorError> VolatilityOfVolatility::create(st
 }
 
 std::optional<double> VolatilityOfVolatility::update(const IndicatorInput& in) {
-  double close = in.candle.close;
-  if (!LogReturnStage::accepts(close)) return std::nullopt;
-  auto r = log_return_.push(close);
+  auto r = log_return_.feed(in.candle.close);
   if (!r) return std::nullopt;
   returns_.push(*r);
   if (!returns_.is_full()) return std::nullopt;
