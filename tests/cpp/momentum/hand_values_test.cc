@@ -48,6 +48,13 @@ TEST(MomentumByHand, CloseSeries) {
       {"FisherTransform", {2}, {4, 4, 4}, {kNone, 0, 0}},
       {"UniversalOscillator", {10}, {6, 6, 6, 6}, {kNone, kNone, 0, 0}},
       {"InverseFisherTransform", {0.5}, {2, -4}, {std::tanh(1.0), std::tanh(-2.0)}},
+      // A window that never moved has no efficiency: er is 0 rather than
+      // 0 / 0, so the averages stay usable for the move that follows (er 1).
+      {"AdaptiveRsi", {2}, {5, 5, 5, 5, 6}, {kNone, kNone, 50, 50, 100}},
+      // A previous close of 0 records no return, so the rank window fills only
+      // at the last close: returns -1 and 0.5, one of them below the newest,
+      // rank 50; both RSI stages read 100.
+      {"ConnorsRsi", {1, 1, 2}, {1, 0, 2, 3}, {kNone, kNone, kNone, 250.0 / 3}},
       // Gamma 0 makes the filter a plain delay line: after 5, 7, 6 the elements
       // are 6, 7, 5, 5, so CU = 2 and CD = 1.
       {"LaguerreRsi", {0}, {5, 7, 6}, {50, 100, 200.0 / 3}},
@@ -90,6 +97,19 @@ TEST(MomentumByHand, BarSeries) {
       // No range yet: nothing to repeat, so nothing.
       {"Rvi", {1}, {flat(3), flat(3), flat(3), flat(3), flat(3)}, Values(5, kNone)},
       {"Pgo", {2}, {flat(3), flat(3), flat(3)}, Values(3, kNone)},
+      // A range too wide for a double gives nothing; the next bar's range
+      // (4, from the previous close 0) enters the average 2 as
+      // fma(2/3, 4, 2/3) = 10/3, with the mean of 0 and 4 at 2.
+      {"Pgo",
+       {2},
+       {{1, 2, 0, 1}, {1, 3, 1, 3}, {0, 1.5e308, -1.5e308, 0}, {2, 4, 2, 4}},
+       {kNone, 0.5, kNone, 0.6}},
+      // The first span is the longest: no value until it is complete. Pairs
+      // (BP, TR) = (2, 2), (1, 3): r1 = 3 / 5, r2 = r3 = 1 / 3.
+      {"UltimateOscillator",
+       {2, 1, 1},
+       {flat(2), {2, 4, 2, 4}, {4, 4, 1, 2}},
+       {kNone, kNone, (4 * 0.6 + 1) * 100 / 7}},
   };
   for (const BarCase& c : cases) {
     SCOPED_TRACE(c.name);

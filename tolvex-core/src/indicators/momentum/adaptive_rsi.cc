@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "indicators/momentum/plain_wilder_average.h"
+#include "indicators/common/rsi_stage.h"
 
 namespace tolvex {
 

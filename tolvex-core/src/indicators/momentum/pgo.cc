@@ -1,6 +1,6 @@
 #include "indicators/momentum/pgo.h"
 
-#include <cmath>
+#include "indicators/common/stage_chain.h"
 
 namespace tolvex {
 
@@ -13,8 +13,9 @@ std::optional<double> Pgo::update(const IndicatorInput& in) {
   auto bar = valid_bar(in);
   if (!bar) return std::nullopt;
   mean_.push(bar->close);
-  double tr = tr_.push(*bar);
-  auto a = std::isfinite(tr) ? range_.push(tr) : range_.value();
+  // A range too wide for a double gives no value on this bar; the mean and
+  // the previous close keep the update they already made.
+  auto a = feed(range_, tr_.push(*bar));
   auto m = mean_.mean();
   if (!m || !a) return std::nullopt;
   // No range to scale by: the last reading stands.

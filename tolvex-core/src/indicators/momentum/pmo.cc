@@ -14,17 +14,6 @@ Result<Pmo, IndicatorError> Pmo::create(std::size_t a, std::size_t b) {
   return Pmo(a, b);
 }
 
-std::optional<double> Pmo::Smoother::push(double x) {
-  if (count_ < n_) {
-    sum_ += x;
-    if (++count_ < n_) return std::nullopt;
-    value_ = sum_ / static_cast<double>(n_);
-    return value_;
-  }
-  value_ = std::fma(alpha_, x, beta_ * value_);
-  return value_;
-}
-
 std::optional<double> Pmo::update(const IndicatorInput& in) {
   auto x = finite_close(in);
   if (!x) return std::nullopt;

@@ -5,6 +5,7 @@
 
 #include "errors.h"
 #include "indicator.h"
+#include "indicators/common/ema_stage.h"
 #include "result.h"
 
 namespace tolvex {
@@ -20,25 +21,12 @@ class Pmo final : public IndicatorEvaluator {
   std::size_t warmup() const override { return 2; }
 
  private:
-  // Seeded with the mean of its first n inputs, then fma(alpha, x, beta * s).
-  class Smoother {
-   public:
-    explicit Smoother(std::size_t n)
-        : n_(n), alpha_(2.0 / static_cast<double>(n)), beta_(1.0 - alpha_) {}
-    std::optional<double> push(double x);
-
-   private:
-    std::size_t n_;
-    double alpha_;
-    double beta_;
-    std::size_t count_ = 0;
-    double sum_ = -0.0;
-    double value_ = 0.0;
-  };
-
-  Pmo(std::size_t a, std::size_t b) : first_(a), second_(b) {}
-  Smoother first_;
-  Smoother second_;
+  // Seeded with the mean of the first n inputs like every exponential
+  // stage, but smoothing with alpha = 2 / n.
+  Pmo(std::size_t a, std::size_t b)
+      : first_(a, 2.0 / static_cast<double>(a)), second_(b, 2.0 / static_cast<double>(b)) {}
+  EmaStage first_;
+  EmaStage second_;
   std::optional<double> prev_;
 };
 

@@ -5,9 +5,8 @@
 
 #include "errors.h"
 #include "indicator.h"
-#include "indicators/bands/ols_line.h"
+#include "indicators/bands/projection_bands.h"
 #include "result.h"
-#include "window.h"
 
 namespace tolvex {
 
@@ -18,13 +17,11 @@ class ProjectionOscillator final : public IndicatorEvaluator {
   static Result<ProjectionOscillator, IndicatorError> create(std::size_t n);
 
   std::optional<double> update(const IndicatorInput& in) override;
-  std::size_t warmup() const override { return highs_.capacity(); }
+  std::size_t warmup() const override { return bands_.warmup(); }
 
  private:
-  explicit ProjectionOscillator(std::size_t n) : highs_(n), lows_(n), line_(n) {}
-  FifoWindow<double> highs_;
-  FifoWindow<double> lows_;
-  OlsLine line_;
+  explicit ProjectionOscillator(ProjectionBands bands) : bands_(std::move(bands)) {}
+  ProjectionBands bands_;
 };
 
 }  // namespace tolvex

@@ -5,9 +5,10 @@
 namespace tolvex {
 
 Result<Rmi, IndicatorError> Rmi::create(std::size_t n, std::size_t m) {
-  if (auto st = check_period(n); !st) return err(st.error());
+  auto average = Smma::create(n);
+  if (!average) return err(average.error());
   if (auto st = check_period(m); !st) return err(st.error());
-  return Rmi(n, m);
+  return Rmi(n, m, *average);
 }
 
 std::optional<double> Rmi::update(const IndicatorInput& in) {

@@ -5,7 +5,8 @@
 
 #include "errors.h"
 #include "indicator.h"
-#include "indicators/momentum/plain_wilder_average.h"
+#include "indicators/common/rsi_stage.h"
+#include "indicators/moving_averages/smma.h"
 #include "result.h"
 #include "window.h"
 
@@ -21,12 +22,13 @@ class Rmi final : public IndicatorEvaluator {
   std::size_t warmup() const override { return n_ + m_; }
 
  private:
-  Rmi(std::size_t n, std::size_t m) : n_(n), m_(m), lag_(m), up_(n), down_(n) {}
+  Rmi(std::size_t n, std::size_t m, const Smma& average)
+      : n_(n), m_(m), lag_(m), up_(average), down_(average) {}
   std::size_t n_;
   std::size_t m_;
   LagWindow lag_;
-  PlainWilderAverage up_;
-  PlainWilderAverage down_;
+  Smma up_;
+  Smma down_;
 };
 
 }  // namespace tolvex

@@ -5,7 +5,8 @@
 
 #include "errors.h"
 #include "indicator.h"
-#include "indicators/momentum/plain_wilder_average.h"
+#include "indicators/common/rsi_stage.h"
+#include "indicators/moving_averages/smma.h"
 #include "result.h"
 
 namespace tolvex {
@@ -19,11 +20,9 @@ class VolumeRsi final : public IndicatorEvaluator {
   std::size_t warmup() const override { return n_ + 1; }
 
  private:
-  explicit VolumeRsi(std::size_t n) : n_(n), up_(n), down_(n) {}
+  VolumeRsi(std::size_t n, const Smma& average) : n_(n), stage_(average, average) {}
   std::size_t n_;
-  PlainWilderAverage up_;
-  PlainWilderAverage down_;
-  std::optional<double> prev_;
+  BasicRsiStage<Smma, up_share_percent> stage_;
 };
 
 }  // namespace tolvex
