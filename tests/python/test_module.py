@@ -1,11 +1,13 @@
 """The native module's surface: construction, argument handling, thread
 binding, exclusive use and how host-level faults surface."""
 
+import copy
 import gc
 import importlib.metadata
 import inspect
 import json
 import pathlib
+import pickle
 import subprocess
 import sys
 import threading
@@ -123,6 +125,13 @@ def test_command_type_errors_leave_the_instance_usable(screener, args, kwargs, f
         screener.command(*args, **kwargs)
     # The in-use flag was released on the error path.
     assert screener.command(VERSION_CMD) == VERSION_REPLY
+
+
+@pytest.mark.parametrize("duplicate", [copy.copy, copy.deepcopy, pickle.dumps])
+def test_instances_cannot_be_duplicated(screener, duplicate):
+    # A second handle on the same engine state would free it twice.
+    with pytest.raises(TypeError):
+        duplicate(screener)
 
 
 @pytest.mark.parametrize(
