@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -63,6 +64,27 @@ TEST(BreadthState, NanHighsAreIgnoredByTheWindow) {
   state->update(bar(10, NAN, 9)).value();
   EXPECT_FALSE(state->update(bar(10, 11, 9))->new_high);  // 12 still in the window
   EXPECT_TRUE(state->update(bar(10, 12.5, 9))->new_high);
+}
+
+TEST(NanSkippingExtreme, MatchesAScanOfTheLastValues) {
+  // Long enough for the queue to wrap its ring and grow several times; a
+  // plain scan of the last `window` values (NaN skipped) is the reference.
+  std::vector<double> values;
+  for (int i = 0; i < 600; ++i)
+    values.push_back(i % 11 == 0 ? NAN : std::fmod(i * 7.31, 23.0) + (i % 97 == 0 ? 50 : 0));
+  for (const uint64_t window : {uint64_t{1}, uint64_t{5}, uint64_t{64}, uint64_t{1} << 62}) {
+    for (const bool max : {true, false}) {
+      NanSkippingExtreme q(window, max);
+      for (std::size_t i = 0; i < values.size(); ++i) {
+        q.push(values[i]);
+        double want = max ? -INFINITY : INFINITY;
+        for (std::size_t j = i + 1; j-- > 0 && i - j < window;)
+          if (!std::isnan(values[j]))
+            want = max ? std::max(want, values[j]) : std::min(want, values[j]);
+        ASSERT_EQ(q.extreme(), want) << "window " << window << " max " << max << " at " << i;
+      }
+    }
+  }
 }
 
 TEST(BreadthState, ChangeVolumeAndAboveAverage) {

@@ -3,25 +3,36 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "window.h"
 
 namespace tolvex::screener {
 
 double NanSkippingExtreme::extreme() const {
-  if (queue_.empty())
+  if (size_ == 0)
     return max_ ? -std::numeric_limits<double>::infinity()
                 : std::numeric_limits<double>::infinity();
-  return queue_.front().second;
+  return at(0).value;
+}
+
+void NanSkippingExtreme::grow() {
+  std::vector<Entry> bigger(ring_.empty() ? 8 : ring_.size() * 2);
+  for (std::size_t i = 0; i < size_; ++i) bigger[i] = at(i);
+  ring_ = std::move(bigger);
+  head_ = 0;
 }
 
 void NanSkippingExtreme::push(double v) {
   const uint64_t t = pushed_++;
-  while (!queue_.empty() && t - queue_.front().first >= window_) queue_.pop_front();
+  while (size_ > 0 && t - at(0).seq >= window_) {
+    head_ = (head_ + 1) & (ring_.size() - 1);
+    --size_;
+  }
   if (std::isnan(v)) return;
-  while (!queue_.empty() && (max_ ? queue_.back().second <= v : queue_.back().second >= v))
-    queue_.pop_back();
-  queue_.emplace_back(t, v);
+  while (size_ > 0 && (max_ ? at(size_ - 1).value <= v : at(size_ - 1).value >= v)) --size_;
+  if (size_ == ring_.size()) grow();
+  at(size_++) = {t, v};
 }
 
 Result<BreadthState, ScreenerError> BreadthState::make(const BreadthSettings& settings) {

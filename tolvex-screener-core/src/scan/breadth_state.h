@@ -4,11 +4,10 @@
 // signal.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <optional>
 #include <span>
-#include <utility>
 #include <vector>
 
 #include "records.h"
@@ -26,7 +25,9 @@ struct BreadthSettings {
 };
 
 // Largest (or smallest) of the last `window` pushed values, NaN entries
-// ignored; storage grows only with the values actually pushed.
+// ignored. The window length has no upper bound, so storage grows only
+// with the values actually queued (doubling, never shrinking); once it has
+// grown, pushing allocates nothing.
 class NanSkippingExtreme {
  public:
   NanSkippingExtreme(uint64_t window, bool max) : window_(window), max_(max) {}
@@ -36,10 +37,22 @@ class NanSkippingExtreme {
   void push(double v);
 
  private:
+  struct Entry {
+    uint64_t seq;
+    double value;
+  };
+  Entry& at(std::size_t i) { return ring_[(head_ + i) & (ring_.size() - 1)]; }
+  const Entry& at(std::size_t i) const { return ring_[(head_ + i) & (ring_.size() - 1)]; }
+  void grow();
+
   uint64_t window_;
   bool max_;
   uint64_t pushed_ = 0;
-  std::deque<std::pair<uint64_t, double>> queue_;  // monotonic, oldest first
+  // Monotonic queue, oldest first: `size_` entries from `head_` in a ring
+  // whose length is a power of two.
+  std::vector<Entry> ring_;
+  std::size_t head_ = 0;
+  std::size_t size_ = 0;
 };
 
 class BreadthState {
