@@ -20,7 +20,8 @@ inline Status<IndicatorError> check_storage(std::size_t items, std::size_t item_
   constexpr auto kMaxBytes = static_cast<std::size_t>(std::numeric_limits<std::ptrdiff_t>::max());
   if (item_bytes != 0 && items > kMaxBytes / item_bytes)
     return err(IndicatorError::invalid_period(kStorageMessage));
-  void* probe = ::operator new(items* item_bytes, std::nothrow);
+  std::size_t bytes = items * item_bytes;
+  void* probe = ::operator new(bytes, std::nothrow);
   if (probe == nullptr) return err(IndicatorError::invalid_period(kStorageMessage));
   ::operator delete(probe);
   return Unit{};
