@@ -12,12 +12,4 @@ Result<LinRegChannel, IndicatorError> LinRegChannel::create(std::size_t n, doubl
   return LinRegChannel(n, m);
 }
 
-std::optional<double> LinRegChannel::update(const IndicatorInput& in) {
-  auto close = finite_close(in);
-  if (!close) return std::nullopt;
-  auto b = channel_.push(*close);
-  if (!b) return std::nullopt;
-  return publish({{"upper", b->upper}, {"middle", b->middle}, {"lower", b->lower}});
-}
-
 }  // namespace tolvex

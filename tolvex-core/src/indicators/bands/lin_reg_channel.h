@@ -5,21 +5,16 @@
 
 #include <cstddef>
 
-#include "indicator.h"
 #include "indicators/bands/regression_channel.h"
 
 namespace tolvex {
 
-class LinRegChannel final : public MultiOutputEvaluator {
+class LinRegChannel final : public RegressionChannel {
  public:
   static Result<LinRegChannel, IndicatorError> create(std::size_t n, double m);
-  std::optional<double> update(const IndicatorInput& in) override;
-  std::size_t warmup() const override { return channel_.period(); }
 
  private:
-  LinRegChannel(std::size_t n, double m) : channel_(n, m, 0) {}
-
-  RegressionChannel channel_;
+  LinRegChannel(std::size_t n, double m) : RegressionChannel(n, m, 0) {}
 };
 
 }  // namespace tolvex

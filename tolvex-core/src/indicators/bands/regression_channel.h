@@ -1,40 +1,26 @@
-// The state shared by the regression channels: the last n closes, their
-// least-squares line (fitted after centring on the window mean) and bands
-// at m times sqrt(residual sum of squares / (n - lost)), where `lost` is the
-// number of degrees of freedom the channel gives up.
+// The evaluator behind the regression channels: the last n closes, their
+// least-squares line (fitted after centring on the window mean) evaluated at
+// the newest close, and bands at m times sqrt(residual sum of squares /
+// (n - lost)), where `lost` is the number of degrees of freedom the channel
+// gives up. The concrete types differ only in `lost` and their rules.
 #pragma once
 
-#include <cmath>
 #include <cstddef>
-#include <optional>
 
+#include "indicator.h"
 #include "indicators/bands/ols_line.h"
 #include "window.h"
 
 namespace tolvex {
 
-class RegressionChannel {
+class RegressionChannel : public MultiOutputEvaluator {
  public:
-  struct Bands {
-    double upper;
-    double middle;
-    double lower;
-  };
+  std::optional<double> update(const IndicatorInput& in) override;
+  std::size_t warmup() const override { return closes_.capacity(); }
 
+ protected:
   RegressionChannel(std::size_t n, double m, std::size_t lost)
       : closes_(n), line_(n), m_(m), divisor_(static_cast<double>(n - lost)) {}
-
-  // Feeds one finite close; returns the bands once n closes are held.
-  std::optional<Bands> push(double close) {
-    closes_.push(close);
-    if (!closes_.is_full()) return std::nullopt;
-    OlsLine::Fit fit = line_.fit_centred(closes_);
-    double middle = line_.newest(fit);
-    double sd = std::sqrt(line_.residual_sum(closes_, fit) / divisor_);
-    return Bands{middle + m_ * sd, middle, middle - m_ * sd};
-  }
-
-  std::size_t period() const { return closes_.capacity(); }
 
  private:
   FifoWindow<double> closes_;

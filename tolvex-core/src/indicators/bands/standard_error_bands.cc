@@ -12,12 +12,4 @@ Result<StandardErrorBands, IndicatorError> StandardErrorBands::create(std::size_
   return StandardErrorBands(n, m);
 }
 
-std::optional<double> StandardErrorBands::update(const IndicatorInput& in) {
-  auto close = finite_close(in);
-  if (!close) return std::nullopt;
-  auto b = channel_.push(*close);
-  if (!b) return std::nullopt;
-  return publish({{"upper", b->upper}, {"middle", b->middle}, {"lower", b->lower}});
-}
-
 }  // namespace tolvex

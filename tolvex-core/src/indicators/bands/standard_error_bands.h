@@ -5,21 +5,16 @@
 
 #include <cstddef>
 
-#include "indicator.h"
 #include "indicators/bands/regression_channel.h"
 
 namespace tolvex {
 
-class StandardErrorBands final : public MultiOutputEvaluator {
+class StandardErrorBands final : public RegressionChannel {
  public:
   static Result<StandardErrorBands, IndicatorError> create(std::size_t n, double m);
-  std::optional<double> update(const IndicatorInput& in) override;
-  std::size_t warmup() const override { return channel_.period(); }
 
  private:
-  StandardErrorBands(std::size_t n, double m) : channel_(n, m, 2) {}
-
-  RegressionChannel channel_;
+  StandardErrorBands(std::size_t n, double m) : RegressionChannel(n, m, 2) {}
 };
 
 }  // namespace tolvex
