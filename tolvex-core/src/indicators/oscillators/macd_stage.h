@@ -1,6 +1,6 @@
 // The MACD computation shared by the MACD types and the Elder impulse:
 // fast and slow exponential stages over one series, their difference fed
-// to a signal stage.
+// to a signal stage; and the bases of the types publishing its three lines.
 #pragma once
 
 #include <algorithm>
