@@ -104,6 +104,13 @@ TEST(MomentumByHand, BarSeries) {
        {2},
        {{1, 2, 0, 1}, {1, 3, 1, 3}, {0, 1.5e308, -1.5e308, 0}, {2, 4, 2, 4}},
        {kNone, 0.5, kNone, 0.6}},
+      // Ranges 0.9 and 0.1, then flat bars: each span reads 0.5 once it
+      // holds only flat pairs (a running sum would keep -2.8e-17 in the
+      // 3-span on the last bar and read 0 there). BP is 0 throughout.
+      {"UltimateOscillator",
+       {2, 3, 1},
+       {flat(0), {0, 0.9, 0, 0}, {0, 0.1, 0, 0}, flat(0), flat(0), flat(0)},
+       {kNone, kNone, kNone, 0.5 * 100 / 7, 2.5 * 100 / 7, 50}},
       // The first span is the longest: no value until it is complete. Pairs
       // (BP, TR) = (2, 2), (1, 3): r1 = 3 / 5, r2 = r3 = 1 / 3.
       {"UltimateOscillator",
@@ -131,6 +138,16 @@ TEST(MomentumByHand, ZeroDenominatorRepeatsTheLastValue) {
   ASSERT_TRUE(rvi[3]);
   EXPECT_NEAR(*rvi[3], 1.0 / 3, kTol);
   EXPECT_EQ(*rvi[7], *rvi[6]);
+
+  // Rvi(3) after two ranged bars: by the last bar every weighted range in
+  // the window is 0, though a running sum of them keeps 2.2e-16. The
+  // window is flat, so the last reading (0.125, worked with a small script
+  // of our own) stands instead of a ratio of two residues.
+  const Bar f = flat(0);
+  rvi = run_bars("Rvi", {3}, {f, f, f, {0, 0.5, 0, 0.5}, {0, 0.8, 0, 0.1}, f, f, f, f, f, f});
+  ASSERT_TRUE(rvi[9]);
+  EXPECT_NEAR(*rvi[9], 0.125, kTol);
+  EXPECT_EQ(*rvi[10], *rvi[9]);
 }
 
 TEST(MomentumByHand, FlatWindowAfterMovesReadsNeutral) {

@@ -17,11 +17,15 @@ std::optional<double> Rvi::update(const IndicatorInput& in) {
   const Pair& b = recent_.back(1);
   const Pair& c = recent_.back(2);
   const Pair& d = recent_.back(3);
+  double range = a.range + 2.0 * b.range + 2.0 * c.range + d.range;
+  if (ranges_.is_full()) ranged_ -= ranges_.window().oldest() != 0.0;
   bodies_.push(a.body + 2.0 * b.body + 2.0 * c.body + d.body);
-  ranges_.push(a.range + 2.0 * b.range + 2.0 * c.range + d.range);
+  ranges_.push(range);
+  ranged_ += range != 0.0;
   if (!bodies_.is_full()) return std::nullopt;
-  // Flat bars have no vigor to measure; the last reading stands.
-  if (!(ranges_.sum() > 0.0)) return last_;
+  // Flat bars have no vigor to measure; the last reading stands. A window
+  // without any range counts as flat whatever residue the running sum kept.
+  if (ranged_ == 0 || !(ranges_.sum() > 0.0)) return last_;
   last_ = bodies_.sum() / ranges_.sum();
   return last_;
 }

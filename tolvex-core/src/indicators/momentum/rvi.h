@@ -29,6 +29,8 @@ class Rvi final : public IndicatorEvaluator {
   FifoWindow<Pair> recent_;
   ResummedSum bodies_;
   ResummedSum ranges_;
+  // Weighted ranges in the window that are not 0.
+  std::size_t ranged_ = 0;
   std::optional<double> last_;
 };
 

@@ -4,7 +4,6 @@
 // A side with no contributor left in the window is exactly zero, so it is
 // set to zero instead of keeping the rounding residue of its adds and
 // subtracts (a flat window must read as flat, not as a full-scale reading).
-// Both sums are also recomputed from the window every n pushes.
 #pragma once
 
 #include <cstddef>
@@ -21,7 +20,6 @@ class SignedSums {
     if (window_.is_full()) remove(window_.pop_front());
     window_.push(v);
     add(v);
-    if (++pushes_ >= n_) rebuild();
     if (positives_ == 0) up_ = 0.0;
     if (negatives_ == 0) down_ = 0.0;
   }
@@ -50,20 +48,12 @@ class SignedSums {
       --negatives_;
     }
   }
-  void rebuild() {
-    pushes_ = 0;
-    up_ = down_ = 0.0;
-    positives_ = negatives_ = 0;
-    window_.for_each([&](double v) { add(v); });
-  }
-
   FifoWindow<double> window_;
   std::size_t n_;
   double up_ = 0.0;
   double down_ = 0.0;
   std::size_t positives_ = 0;
   std::size_t negatives_ = 0;
-  std::size_t pushes_ = 0;
 };
 
 }  // namespace tolvex

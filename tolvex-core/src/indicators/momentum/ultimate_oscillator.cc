@@ -27,35 +27,27 @@ std::optional<double> UltimateOscillator::update(const IndicatorInput& in) {
   Pair p{bar->close - low, std::max(bar->high, *c) - low};
   pairs_.push(p);
   for (Span& s : spans_) {
-    s.bp += p.bp;
-    s.tr += p.tr;
-    if (pairs_.size() > s.length) {
-      const Pair& gone = pairs_.back(s.length);
-      s.bp -= gone.bp;
-      s.tr -= gone.tr;
-    }
+    s.add(p);
+    if (pairs_.size() > s.length) s.remove(pairs_.back(s.length));
   }
-  if (++pushes_ >= longest_) rebuild();
   // Every span must be complete, which the longest one decides.
   if (pairs_.size() < longest_) return std::nullopt;
   double weighted = 4.0 * spans_[0].ratio() + 2.0 * spans_[1].ratio() + spans_[2].ratio();
   return weighted * 100.0 / 7.0;
 }
 
-// Recomputes every span from its pairs, oldest first, to bound the drift of
-// the running sums.
-void UltimateOscillator::rebuild() {
-  pushes_ = 0;
-  for (Span& s : spans_) {
-    std::size_t held = std::min(s.length, pairs_.size());
-    double bp = -0.0, tr = -0.0;
-    for (std::size_t age = held; age-- > 0;) {
-      bp += pairs_.back(age).bp;
-      tr += pairs_.back(age).tr;
-    }
-    s.bp = bp;
-    s.tr = tr;
-  }
+void UltimateOscillator::Span::add(const Pair& p) {
+  bp += p.bp;
+  tr += p.tr;
+  bp_terms += p.bp != 0.0;
+  tr_terms += p.tr != 0.0;
+}
+
+void UltimateOscillator::Span::remove(const Pair& p) {
+  bp -= p.bp;
+  tr -= p.tr;
+  bp_terms -= p.bp != 0.0;
+  tr_terms -= p.tr != 0.0;
 }
 
 }  // namespace tolvex
