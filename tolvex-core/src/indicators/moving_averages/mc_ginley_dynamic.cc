@@ -4,7 +4,7 @@
 
 namespace tolvex {
 
-McGinleyDynamic::McGinleyDynamic(std::size_t n) : n_(n), scale_(static_cast<double>(n) * 0.6) {}
+McGinleyDynamic::McGinleyDynamic(std::size_t n) : seed_(n), scale_(static_cast<double>(n) * 0.6) {}
 
 Result<McGinleyDynamic, IndicatorError> McGinleyDynamic::create(std::size_t n) {
   if (auto st = check_period(n); !st) return err(st.error());
@@ -14,10 +14,10 @@ Result<McGinleyDynamic, IndicatorError> McGinleyDynamic::create(std::size_t n) {
 std::optional<double> McGinleyDynamic::update(const IndicatorInput& in) {
   auto x = finite_close(in);
   if (!x) return std::nullopt;
-  if (count_ < n_) {
-    sum_ += *x;
-    if (++count_ < n_) return std::nullopt;
-    value_ = sum_ / static_cast<double>(n_);
+  if (!seed_.done()) {
+    auto mean = seed_.add(*x);
+    if (!mean) return std::nullopt;
+    value_ = *mean;
     return value_;
   }
   double p = value_;

@@ -5,6 +5,7 @@
 
 #include "errors.h"
 #include "indicator.h"
+#include "indicators/common/ema_stage.h"
 #include "result.h"
 
 namespace tolvex {
@@ -16,14 +17,12 @@ class McGinleyDynamic final : public IndicatorEvaluator {
   static Result<McGinleyDynamic, IndicatorError> create(std::size_t n);
 
   std::optional<double> update(const IndicatorInput& in) override;
-  std::size_t warmup() const override { return n_; }
+  std::size_t warmup() const override { return seed_.period(); }
 
  private:
   explicit McGinleyDynamic(std::size_t n);
-  std::size_t n_;
+  SeedMean seed_;
   double scale_;
-  std::size_t count_ = 0;
-  double sum_ = -0.0;
   double value_ = 0;
 };
 

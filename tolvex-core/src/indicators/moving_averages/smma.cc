@@ -4,7 +4,8 @@
 
 namespace tolvex {
 
-Smma::Smma(std::size_t n) : n_(n), n_minus_1_(static_cast<double>(n - 1)) {}
+Smma::Smma(std::size_t n)
+    : seed_(n), n_(static_cast<double>(n)), n_minus_1_(static_cast<double>(n - 1)) {}
 
 Result<Smma, IndicatorError> Smma::create(std::size_t n) {
   if (auto st = check_period(n); !st) return err(st.error());
@@ -12,13 +13,13 @@ Result<Smma, IndicatorError> Smma::create(std::size_t n) {
 }
 
 std::optional<double> Smma::push(double x) {
-  if (count_ < n_) {
-    sum_ += x;
-    if (++count_ < n_) return std::nullopt;
-    value_ = sum_ / static_cast<double>(n_);
+  if (!seed_.done()) {
+    auto mean = seed_.add(x);
+    if (!mean) return std::nullopt;
+    value_ = *mean;
     return value_;
   }
-  value_ = (x + value_ * n_minus_1_) / static_cast<double>(n_);
+  value_ = (x + value_ * n_minus_1_) / n_;
   return value_;
 }
 

@@ -5,6 +5,7 @@
 
 #include "errors.h"
 #include "indicator.h"
+#include "indicators/common/ema_stage.h"
 #include "result.h"
 
 namespace tolvex {
@@ -16,16 +17,15 @@ class Smma final : public IndicatorEvaluator {
   static Result<Smma, IndicatorError> create(std::size_t n);
 
   std::optional<double> update(const IndicatorInput& in) override;
-  std::size_t warmup() const override { return n_; }
+  std::size_t warmup() const override { return seed_.period(); }
 
   std::optional<double> push(double x);
 
  private:
   explicit Smma(std::size_t n);
-  std::size_t n_;
+  SeedMean seed_;
+  double n_;
   double n_minus_1_;
-  std::size_t count_ = 0;
-  double sum_ = -0.0;
   double value_ = 0;
 };
 
