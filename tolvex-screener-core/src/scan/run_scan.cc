@@ -12,6 +12,7 @@
 #include "scan/matches.h"
 #include "scan/program.h"
 #include "scan/symbol_state.h"
+#include "scan/synchronised.h"
 #include "util/worker_pool.h"
 
 namespace tolvex::screener {
@@ -22,18 +23,6 @@ struct Scanned {
   const std::string* symbol;
   const SymbolSeries* series;
 };
-
-// The view of step i built from the symbol's own series; the caller may
-// override the reference and the cross-section.
-IndicatorInput own_input(const SymbolSeries& s, std::size_t i) {
-  IndicatorInput in{std::nullopt, std::nullopt, s.candles[i], {}, nullptr, nullptr};
-  if (s.reference) in.reference = (*s.reference)[i].close;
-  if (s.derivs) in.deriv = (*s.derivs)[i];
-  if (s.trades) in.trades = (*s.trades)[i];
-  if (s.books) in.orderbook = &(*s.books)[i];
-  if (s.sections) in.cross_section = &(*s.sections)[i];
-  return in;
-}
 
 Result<SymbolState, ScreenerError> run_symbol(const Program& program, const SymbolSeries& s) {
   Result<SymbolState, ScreenerError> state = compile_symbol(program);
@@ -52,9 +41,8 @@ BreadthSettings breadth_settings(const ScanSpec& spec) {
   return b;
 }
 
-// Steps all symbols together along the merged timeline, so that each step
-// sees the reference symbol's latest close and the breadth snapshot of its
-// timestamp.
+// Compiles every symbol with its breadth state, in symbol order, then steps
+// them all together along the merged timeline.
 Status<ScreenerError> run_synchronised(const ScanSpec& spec, const Program& program,
                                        const std::vector<Scanned>& scanned,
                                        std::vector<SymbolState>& states) {
@@ -71,45 +59,15 @@ Status<ScreenerError> run_synchronised(const ScanSpec& spec, const Program& prog
     breadth.push_back(std::move(b).value());
   }
 
-  std::vector<std::int64_t> timeline;
-  for (const Scanned& s : scanned)
-    for (const Candle& c : s.series->candles) timeline.push_back(c.time);
-  std::sort(timeline.begin(), timeline.end());
-  timeline.erase(std::unique(timeline.begin(), timeline.end()), timeline.end());
-
   std::optional<std::size_t> reference_symbol;
   if (spec.reference)
     for (std::size_t k = 0; k < scanned.size(); ++k)
       if (*scanned[k].symbol == *spec.reference) reference_symbol = k;
-
-  std::vector<std::size_t> cursor(scanned.size(), 0);
-  std::vector<std::size_t> active;
-  std::vector<CrossSectionMember> members;
-  CrossSection snapshot;
-  std::optional<double> reference;
-  for (const std::int64_t t : timeline) {
-    active.clear();
-    members.clear();
-    for (std::size_t k = 0; k < scanned.size(); ++k) {
-      const std::vector<Candle>& candles = scanned[k].series->candles;
-      if (cursor[k] >= candles.size() || candles[cursor[k]].time != t) continue;
-      active.push_back(k);
-      Result<CrossSectionMember, ScreenerError> m = breadth[k].update(candles[cursor[k]]);
-      if (!m) return err(std::move(m).error());
-      members.push_back(*m);
-      if (reference_symbol == k) reference = candles[cursor[k]].close;
-    }
-    const bool has_snapshot = fill_snapshot(snapshot, t, members);
-    for (const std::size_t k : active) {
-      const SymbolSeries& s = *scanned[k].series;
-      IndicatorInput in = own_input(s, cursor[k]);
-      if (!s.reference) in.reference = reference;
-      if (!s.sections && has_snapshot) in.cross_section = &snapshot;
-      states[k].step(in);
-      ++cursor[k];
-    }
-  }
-  return Unit{};
+  std::vector<const SymbolSeries*> series;
+  series.reserve(scanned.size());
+  for (const Scanned& s : scanned) series.push_back(s.series);
+  return step_synchronised(series, reference_symbol, breadth,
+                           [&](std::size_t k, const IndicatorInput& in) { states[k].step(in); });
 }
 
 std::vector<std::string> stale_symbols(const std::vector<Scanned>& scanned) {
