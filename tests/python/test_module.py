@@ -4,6 +4,7 @@ binding, exclusive use and how host-level faults surface."""
 import copy
 import gc
 import importlib.metadata
+import importlib.util
 import inspect
 import json
 import pathlib
@@ -85,6 +86,24 @@ def test_module_surface():
     # No module-level functions: everything callable is the class.
     public = [n for n in dir(_tolvex_screener) if not n.startswith("_")]
     assert public == ["Screener"]
+
+
+def test_each_module_object_has_its_own_state():
+    # Executing the module again gives a second, independent type; its
+    # instances reach the module state through the type even after the module
+    # object itself is gone.
+    spec = importlib.util.find_spec("tolvex_screener._tolvex_screener")
+    assert spec is not None and spec.loader is not None
+    fresh = importlib.util.module_from_spec(spec)
+    spec.loader.exec_module(fresh)
+    assert fresh.__all__ == ["__version__", "Screener"]
+    assert fresh.Screener is not Screener
+    s = fresh.Screener(SPEC)
+    del fresh
+    gc.collect()
+    assert s.command(VERSION_CMD) == VERSION_REPLY
+    _, exc, _ = run_in_thread(lambda: s.command(VERSION_CMD))
+    assert exc is not None and UNSENDABLE in str(exc)
 
 
 def test_arguments_by_keyword():
