@@ -5,7 +5,7 @@
 namespace tolvex {
 
 Result<AccelerationBands, IndicatorError> AccelerationBands::create(std::size_t n, double f) {
-  if (auto s = check_multiplier_periods(f, n); !s) return err(s.error());
+  if (auto s = check_multiplier_period(f, n); !s) return err(s.error());
   return AccelerationBands(n, f);
 }
 

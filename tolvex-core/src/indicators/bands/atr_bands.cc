@@ -6,7 +6,7 @@
 namespace tolvex {
 
 Result<AtrBands, IndicatorError> AtrBands::create(std::size_t n, double m) {
-  if (auto s = check_multiplier_periods(m, n); !s) return err(s.error());
+  if (auto s = check_multiplier_period(m, n); !s) return err(s.error());
   return AtrBands(n, m);
 }
 

@@ -22,10 +22,15 @@ inline Status<IndicatorError> check_period_multiplier(std::size_t n, double m) {
   return check_multiplier(m);
 }
 
-// The multiplier first, then each window length in turn.
-inline Status<IndicatorError> check_multiplier_periods(double m, std::size_t a, std::size_t b = 1) {
+// The multiplier first, then the window length.
+inline Status<IndicatorError> check_multiplier_period(double m, std::size_t n) {
   if (auto s = check_multiplier(m); !s) return s;
-  if (auto s = check_period(a); !s) return s;
+  return check_period(n);
+}
+
+// The multiplier first, then the two window lengths in turn.
+inline Status<IndicatorError> check_multiplier_periods(double m, std::size_t a, std::size_t b) {
+  if (auto s = check_multiplier_period(m, a); !s) return s;
   return check_period(b);
 }
 

@@ -5,7 +5,7 @@
 namespace tolvex {
 
 Result<HurstChannel, IndicatorError> HurstChannel::create(std::size_t n, double m) {
-  if (auto s = check_multiplier_periods(m, n); !s) return err(s.error());
+  if (auto s = check_multiplier_period(m, n); !s) return err(s.error());
   return HurstChannel(n, m);
 }
 
