@@ -2,12 +2,11 @@
 
 #include <cstddef>
 #include <optional>
-
 #include <vector>
+
 #include "errors.h"
 #include "indicator.h"
 #include "result.h"
-
 #include "window.h"
 
 namespace tolvex {
