@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "harness.h"
@@ -49,6 +50,57 @@ TEST(StatisticsEdges, FlatWindow) {
   for (const Case& c : kCases) {
     auto e = make(c.name, c.params);
     EXPECT_EQ(last(run_closes(*e, flat)), c.want) << c.name;
+  }
+}
+
+// A flat stretch after some movement: the shifted sums still hold residues
+// of the values that left, and the mean of n copies of 1.1 is not 1.1, so
+// the arithmetic alone gives a flat window variances of 1e-13 and, divided
+// by them, skewness 1e8, R² 0, an autocorrelation of 0.8 or a K-ratio of
+// 1e15. Every value whose window lies in the flat stretch must be exact.
+TEST(StatisticsEdges, FlatWindowAfterMovement) {
+  constexpr double kFlat = 1.1;
+  struct Case {
+    const char* name;
+    std::vector<double> params;
+    double want;
+  };
+  const std::vector<Case> kCases{
+      {"Variance", {5}, 0},
+      {"StdDev", {5}, 0},
+      {"ZScore", {5}, 0},
+      {"CoefficientOfVariation", {5}, 0},
+      {"Skewness", {5}, 0},
+      {"Kurtosis", {5}, 0},
+      {"JarqueBera", {6}, 0},
+      {"RSquared", {5}, 1},
+      {"LinRegSlope", {5}, 0},
+      {"LinRegAngle", {5}, 0},
+      {"LinRegIntercept", {5}, kFlat},
+      {"LinearRegression", {5}, kFlat},
+      {"Tsf", {5}, kFlat},
+      {"TsfOscillator", {5}, 0},
+      {"KRatio", {5}, 0},
+      {"Autocorrelation", {6, 1}, 0},
+      {"HurstExponent", {12, 3}, 0.5},
+      {"SampleEntropy", {6, 2, 0.2}, 0},
+      {"RegimeLabel", {5, 3}, 0},
+  };
+  std::vector<double> closes{101.6, 101.6, 101.3, 100.4, 101.6, 99.6};
+  const std::size_t moving = closes.size();
+  closes.resize(moving + 24, kFlat);
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.name);
+    auto e = make(c.name, c.params);
+    Series out = run_closes(*e, closes);
+    // RegimeLabel reaches back over its returns and then its volatilities.
+    std::size_t reach = static_cast<std::size_t>(c.params[0]);
+    if (std::string(c.name) == "RegimeLabel") reach += static_cast<std::size_t>(c.params[1]);
+    for (std::size_t i = moving + reach; i < out.size(); ++i) {
+      ASSERT_TRUE(out[i]) << "index " << i;
+      EXPECT_EQ(*out[i], c.want) << "index " << i;
+      EXPECT_FALSE(std::signbit(*out[i])) << "index " << i;
+    }
   }
 }
 

@@ -24,7 +24,9 @@ std::optional<double> Autocorrelation::update(const IndicatorInput& in) {
 
 std::optional<double> Autocorrelation::push(double x) {
   window_.push(x);
+  run_.push(x);
   if (!window_.is_full()) return std::nullopt;
+  if (run_.covers(window_.capacity())) return 0.0;
   std::size_t n = window_.size();
   double sum = -0.0;
   window_.for_each([&](double v) { sum += v; });

@@ -6,6 +6,7 @@
 
 #include "errors.h"
 #include "indicator.h"
+#include "indicators/statistics/equal_run.h"
 #include "result.h"
 #include "window.h"
 
@@ -24,6 +25,8 @@ class Autocorrelation final : public IndicatorEvaluator {
   explicit Autocorrelation(std::size_t n, std::size_t lag);
 
   FifoWindow<double> window_;
+  // Spots a flat window, whose value is exact.
+  EqualRun run_;
   std::size_t lag_;
 };
 

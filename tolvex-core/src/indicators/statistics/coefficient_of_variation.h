@@ -7,7 +7,7 @@
 
 #include "errors.h"
 #include "indicator.h"
-#include "indicators/common/window_moments.h"
+#include "indicators/statistics/flat_moments.h"
 #include "result.h"
 
 namespace tolvex {
@@ -24,7 +24,7 @@ class CoefficientOfVariation final : public IndicatorEvaluator {
  private:
   explicit CoefficientOfVariation(std::size_t n);
 
-  WindowMoments moments_;
+  FlatAwareMoments moments_;
 };
 
 }  // namespace tolvex

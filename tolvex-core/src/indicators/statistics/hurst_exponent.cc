@@ -29,7 +29,9 @@ std::optional<double> HurstExponent::update(const IndicatorInput& in) {
 
 std::optional<double> HurstExponent::push(double x) {
   window_.push(x);
+  run_.push(x);
   if (!window_.is_full()) return std::nullopt;
+  if (run_.covers(window_.capacity())) return 0.5;
   std::size_t n = window_.size();
   // Least-squares sums of the points (ln u, ln mean R/S).
   double points = 0.0;

@@ -8,6 +8,7 @@
 
 #include "errors.h"
 #include "indicator.h"
+#include "indicators/statistics/equal_run.h"
 #include "result.h"
 #include "window.h"
 
@@ -26,6 +27,8 @@ class HurstExponent final : public IndicatorEvaluator {
   explicit HurstExponent(std::size_t n, std::size_t chunks);
 
   FifoWindow<double> window_;
+  // Spots a flat window, whose value is exact.
+  EqualRun run_;
   std::size_t chunks_;
 };
 

@@ -22,7 +22,9 @@ std::optional<double> JarqueBera::update(const IndicatorInput& in) {
 
 std::optional<double> JarqueBera::push(double x) {
   window_.push(x);
+  run_.push(x);
   if (!window_.is_full()) return std::nullopt;
+  if (run_.covers(window_.capacity())) return 0.0;
   double nf = static_cast<double>(window_.size());
   double sum = -0.0;
   window_.for_each([&](double v) { sum += v; });

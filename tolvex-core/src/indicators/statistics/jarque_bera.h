@@ -7,6 +7,7 @@
 
 #include "errors.h"
 #include "indicator.h"
+#include "indicators/statistics/equal_run.h"
 #include "result.h"
 #include "window.h"
 
@@ -25,6 +26,8 @@ class JarqueBera final : public IndicatorEvaluator {
   explicit JarqueBera(std::size_t n);
 
   FifoWindow<double> window_;
+  // Spots a flat window, whose value is exact.
+  EqualRun run_;
 };
 
 }  // namespace tolvex

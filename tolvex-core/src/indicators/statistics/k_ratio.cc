@@ -37,7 +37,9 @@ std::optional<double> KRatio::update(const IndicatorInput& in) {
 
 std::optional<double> KRatio::push(double x) {
   window_.push(x);
+  run_.push(x);
   if (!window_.is_full()) return std::nullopt;
+  if (run_.covers(window_.capacity())) return 0.0;
   // The running total is rebuilt on each pass over the window instead of
   // being stored, so no scratch list is needed.
   std::size_t n = window_.size();

@@ -7,6 +7,7 @@
 
 #include "errors.h"
 #include "indicator.h"
+#include "indicators/statistics/equal_run.h"
 #include "result.h"
 #include "window.h"
 
@@ -25,6 +26,8 @@ class KRatio final : public IndicatorEvaluator {
   explicit KRatio(std::size_t n);
 
   FifoWindow<double> window_;
+  // Spots a flat window, whose value is exact.
+  EqualRun run_;
   // Sum of (x - mean x)^2 for x = 1 ... n, fixed by n.
   double sxx_;
 };

@@ -7,6 +7,7 @@
 #include "errors.h"
 #include "indicator.h"
 #include "indicators/common/window_power_sums.h"
+#include "indicators/statistics/equal_run.h"
 #include "result.h"
 
 namespace tolvex {
@@ -24,6 +25,8 @@ class Kurtosis final : public IndicatorEvaluator {
   explicit Kurtosis(std::size_t n);
 
   WindowPowerSums<4> sums_;
+  // Spots a flat window, whose value is exact.
+  EqualRun run_;
 };
 
 }  // namespace tolvex

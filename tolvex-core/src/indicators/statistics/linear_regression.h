@@ -6,7 +6,7 @@
 
 #include "errors.h"
 #include "indicator.h"
-#include "indicators/common/least_squares.h"
+#include "indicators/statistics/regression_fit.h"
 #include "result.h"
 
 namespace tolvex {
@@ -23,7 +23,7 @@ class LinearRegression final : public IndicatorEvaluator {
  private:
   explicit LinearRegression(std::size_t n);
 
-  RegressionCore core_;
+  RegressionFit core_;
 };
 
 }  // namespace tolvex

@@ -7,7 +7,7 @@
 
 #include "errors.h"
 #include "indicator.h"
-#include "indicators/common/least_squares.h"
+#include "indicators/statistics/regression_fit.h"
 #include "result.h"
 
 namespace tolvex {
@@ -24,7 +24,7 @@ class RSquared final : public IndicatorEvaluator {
  private:
   explicit RSquared(std::size_t n);
 
-  RegressionCore core_;
+  RegressionFit core_;
 };
 
 }  // namespace tolvex

@@ -9,8 +9,8 @@
 #include "errors.h"
 #include "indicator.h"
 #include "indicators/common/log_return.h"
-#include "indicators/common/window_moments.h"
 #include "indicators/sorted_window.h"
+#include "indicators/statistics/flat_moments.h"
 #include "result.h"
 
 namespace tolvex {
@@ -28,7 +28,7 @@ class RegimeLabel final : public IndicatorEvaluator {
   explicit RegimeLabel(std::size_t vol_period, std::size_t lookback);
 
   LogReturnStage returns_;
-  WindowMoments moments_;
+  FlatAwareMoments moments_;
   SortedWindow vols_;
 };
 

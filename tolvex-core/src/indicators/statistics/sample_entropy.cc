@@ -30,7 +30,9 @@ std::optional<double> SampleEntropy::update(const IndicatorInput& in) {
 
 std::optional<double> SampleEntropy::push(double x) {
   window_.push(x);
+  run_.push(x);
   if (!window_.is_full()) return std::nullopt;
+  if (run_.covers(window_.capacity())) return 0.0;
   std::size_t n = window_.size();
   double nf = static_cast<double>(n);
   double sum = -0.0;

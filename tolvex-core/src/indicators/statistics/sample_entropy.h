@@ -9,6 +9,7 @@
 
 #include "errors.h"
 #include "indicator.h"
+#include "indicators/statistics/equal_run.h"
 #include "result.h"
 #include "window.h"
 
@@ -27,6 +28,8 @@ class SampleEntropy final : public IndicatorEvaluator {
   explicit SampleEntropy(std::size_t n, std::size_t m, double r);
 
   FifoWindow<double> window_;
+  // Spots a flat window, whose value is exact.
+  EqualRun run_;
   // The window laid out flat for the pair scan.
   std::vector<double> flat_;
   std::size_t m_;

@@ -23,7 +23,9 @@ std::optional<double> Skewness::update(const IndicatorInput& in) {
 
 std::optional<double> Skewness::push(double x) {
   sums_.push(x);
+  run_.push(x);
   if (!sums_.is_full()) return std::nullopt;
+  if (run_.covers(sums_.capacity())) return 0.0;
   double m1 = sums_.moment(1);
   double m2 = sums_.moment(2);
   double m3 = sums_.moment(3);

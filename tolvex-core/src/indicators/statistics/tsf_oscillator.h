@@ -7,7 +7,7 @@
 
 #include "errors.h"
 #include "indicator.h"
-#include "indicators/common/least_squares.h"
+#include "indicators/statistics/regression_fit.h"
 #include "result.h"
 
 namespace tolvex {
@@ -24,7 +24,7 @@ class TsfOscillator final : public IndicatorEvaluator {
  private:
   explicit TsfOscillator(std::size_t n);
 
-  RegressionCore core_;
+  RegressionFit core_;
   // The last value returned, repeated on a bar that closes at 0.
   std::optional<double> last_;
 };

@@ -6,7 +6,7 @@
 
 #include "errors.h"
 #include "indicator.h"
-#include "indicators/common/window_moments.h"
+#include "indicators/statistics/flat_moments.h"
 #include "result.h"
 
 namespace tolvex {
@@ -23,7 +23,7 @@ class Variance final : public IndicatorEvaluator {
  private:
   explicit Variance(std::size_t n);
 
-  WindowMoments moments_;
+  FlatAwareMoments moments_;
 };
 
 }  // namespace tolvex
