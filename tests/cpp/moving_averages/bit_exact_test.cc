@@ -1,5 +1,6 @@
 // Every recurrence of the family to the last bit. The expected values come
-// from a small independent Python calculation written from the definitions
+// from a small independent Python calculation written from the definitions,
+// reference_values.py beside this file
 // (Python floats are IEEE doubles and its math module calls the same libm;
 // fma is computed exactly with fractions and rounded once). The checkpoints
 // sit on input 48, where Sma(3) rebuilds its sum and Wma(3) its sums after
