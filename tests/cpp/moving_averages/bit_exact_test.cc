@@ -1,12 +1,12 @@
 // Every recurrence of the family to the last bit. The expected values come
-// from a small independent Python calculation written from the definitions,
-// reference_values.py beside this file
-// (Python floats are IEEE doubles and its math module calls the same libm;
-// fma is computed exactly with fractions and rounded once). The checkpoints
-// sit on input 48, where Sma(3) rebuilds its sum and Wma(3) its sums after
-// 16 wraps, and on the last input; a change of evaluation order, a lost
-// fma or a sum started from the wrong zero shows up here even where the
-// hand-checked tables, compared with a tolerance, would not notice.
+// from a small independent Python calculation written from the definitions
+// (reference_values.py beside this file; Python floats are IEEE doubles, its
+// math module calls the same libm, and fma is computed exactly with
+// fractions and rounded once). The checkpoints sit on input 48, where Sma(3)
+// rebuilds its sum and Wma(3) its sums after 16 wraps, and on the last
+// input; a change of evaluation order, a lost fma or a sum started from the
+// wrong zero shows up here even where the hand-checked tables, compared with
+// a tolerance, would not notice.
 #include "moving_averages/series.h"
 
 namespace tolvex::test {
