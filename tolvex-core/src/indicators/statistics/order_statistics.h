@@ -3,13 +3,13 @@
 
 #include <cmath>
 #include <cstddef>
-#include <vector>
+#include <span>
 
 namespace tolvex {
 
 // Quantile q (0 <= q <= 1) of a non-empty sorted list by linear
 // interpolation between the neighbouring ranks of q * (N - 1).
-inline double interpolated_quantile(const std::vector<double>& d, double q) {
+inline double interpolated_quantile(std::span<const double> d, double q) {
   std::size_t last = d.size() - 1;
   double v = q * static_cast<double>(last);
   double fi = std::floor(v);
