@@ -104,6 +104,27 @@ TEST(StatisticsEdges, FlatWindowAfterMovement) {
   }
 }
 
+// Rescaled ranges do not depend on the level of the window, and a chunk
+// without spread does not count. With the first half flat at 0.7 (whose six
+// copies do not average to 0.7) the half-window chunk must still drop out,
+// so the exponent matches that of the same window moved down by 0.2, where
+// the flat half averages exactly.
+TEST(StatisticsEdges, HurstLeavesFlatChunksOut) {
+  const std::vector<double> shape{1, 3, 2, 5, 4, 6};
+  std::vector<double> exact(6, 0.5);
+  std::vector<double> inexact(6, 0.7);
+  for (double v : shape) {
+    exact.push_back(v);
+    inexact.push_back(v + 0.2);
+  }
+  for (double chunks : {2.0, 3.0}) {
+    auto a = make("HurstExponent", {12, chunks});
+    auto b = make("HurstExponent", {12, chunks});
+    EXPECT_TRUE(near(*last(run_closes(*b, inexact)), *last(run_closes(*a, exact)), 1e-12))
+        << chunks;
+  }
+}
+
 // A straight line 1e6 + i, long enough for many recentrings: the fit is
 // exact, so the line's values at the oldest, newest and next bar come back.
 TEST(StatisticsEdges, StraightLine) {

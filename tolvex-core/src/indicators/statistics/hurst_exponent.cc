@@ -47,7 +47,15 @@ std::optional<double> HurstExponent::push(double x) {
     for (std::size_t c = 0; c < k; ++c) {
       std::size_t start = c * u;
       double sum = -0.0;
-      for (std::size_t i = start; i < start + u; ++i) sum += window_[i];
+      bool flat = true;
+      for (std::size_t i = start; i < start + u; ++i) {
+        sum += window_[i];
+        flat = flat && window_[i] == window_[start];
+      }
+      // A flat chunk has no range and no spread, but the rounded mean of its
+      // copies can sit an ulp off and give both a residue whose ratio is
+      // any number; it is left out like every chunk without spread.
+      if (flat) continue;
       double mean = sum / uf;
       double y = -0.0;
       WindowRange yr;
