@@ -62,6 +62,21 @@ TEST(VolumeWeighted, VwmaWeightsAndZeroVolumeFallback) {
                 {kNone, 17.5, 20, 35});
 }
 
+TEST(VolumeWeighted, VwmaWindowWithoutVolumeAfterTradesIsThePlainMean) {
+  // Volumes 0.1 and 0.2 leave the running volume sum at 5.55e-17 rather
+  // than 0 once both are evicted before the next exact recompute (checked in
+  // Python: (0.1 + 0.2) - 0.1 - 0.2). The window 30, 40, 50 traded nothing,
+  // so its value is the plain mean 40, not the residue ratio 0.
+  IndicatorBox ev = build("Vwma", {3});
+  std::vector<Candle> bars{bar_of(10, 0.1), bar_of(20, 0.2), bar_of(30, 0), bar_of(40, 0),
+                           bar_of(50, 0),   bar_of(60, 0),   bar_of(70, 2)};
+  // 5 / 0.3 and 4 / 0.2 (a hair off: 0.30000000000000004 and
+  // 0.20000000000000004 are the running sums), then plain means, then the
+  // only traded close.
+  expect_values(run_bars(*ev, bars),
+                {kNone, kNone, 5 / 0.30000000000000004, 4 / 0.20000000000000004, 40, 50, 70});
+}
+
 TEST(VolumeWeighted, EvwmaBlendsWithThePreviousValue) {
   IndicatorBox ev = build("Evwma", {2});
   // V = 1 + 3 = 4, no previous value: base = close, (20*3 + 1*20) / 4 = 20.

@@ -30,6 +30,8 @@ class Vwma final : public IndicatorEvaluator {
   double v_sum_ = -0.0;
   double c_sum_ = -0.0;
   std::size_t pushes_ = 0;
+  // Pairs in the window with a non-zero volume.
+  std::size_t traded_ = 0;
 };
 
 }  // namespace tolvex
