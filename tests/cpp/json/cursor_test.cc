@@ -54,6 +54,32 @@ TEST(JsonCursor, FaultsCarryPositionsInTheWholeText) {
   EXPECT_EQ(trailing.finish().error().message, "trailing characters");
 }
 
+// Reading a number must judge its range exactly as the syntax pass does:
+// long integer runs beyond the double range are faults, not infinities.
+TEST(JsonCursor, NumbersBeyondTheDoubleRangeAreFaultsAsInParse) {
+  const std::string zeros308(308, '0');
+  const std::string cases[] = {
+      "1" + zeros308,         // 1e308: finite
+      "1" + zeros308 + "0",   // 1e309 written out in full
+      "-1" + zeros308 + "0",  // -1e309
+      "2" + zeros308 + ".5",  // fraction after an out-of-range integer part
+      "1e309",
+      "0." + zeros308 + "1e400",  // 1e91 after all
+  };
+  for (const std::string& text : cases) {
+    auto parsed = parse(text);
+    Cursor c(text);
+    auto read = c.number();
+    ASSERT_EQ(read.ok(), parsed.ok()) << text;
+    if (parsed.ok()) {
+      EXPECT_EQ(read->d, parsed->as_double()) << text;
+    } else {
+      EXPECT_EQ(read.error().display(), parsed.error().display()) << text;
+      EXPECT_EQ(read.error().message, "number out of range") << text;
+    }
+  }
+}
+
 TEST(JsonCursor, DescribesTheNextValueForTypeFaults) {
   const std::pair<const char*, const char*> cases[] = {
       {"null", "null"},

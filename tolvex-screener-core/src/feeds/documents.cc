@@ -1,7 +1,5 @@
 #include "feeds/documents.h"
 
-#include <set>
-
 #include "feeds/record_reader.h"
 
 namespace tolvex::screener {
@@ -224,9 +222,6 @@ Result<std::vector<Candle>, Error> read_candle_array(Cursor& c) {
 Result<ScanData, Error> read_data_map(Cursor& c) {
   if (auto s = c.begin_object("a map"); !s) return err(std::move(s).error());
   ScanData data;
-  // Symbols whose last value failed to read; a later value for the same
-  // symbol replaces a failed one, as it would replace a good one.
-  std::set<std::string, std::less<>> failed;
   std::string scratch;
   for (;;) {
     std::string_view key;
@@ -235,18 +230,17 @@ Result<ScanData, Error> read_data_map(Cursor& c) {
     if (!*more) break;
     std::string symbol(key);
     std::size_t start = c.offset();
+    // Every value must fit a form, even one that a later repetition of
+    // the symbol would replace. A syntax fault inside it still reads as
+    // such.
     auto series = read_symbol_input(c);
-    if (series) {
-      failed.erase(symbol);
-      data.insert_or_assign(std::move(symbol), std::move(*series));
-      continue;
+    if (!series) {
+      c.rewind(start);
+      if (auto s = c.skip(); !s) return err(std::move(s).error());
+      return err(Error{std::string(kUntagged), 0, 0});
     }
-    data.erase(symbol);
-    failed.insert(std::move(symbol));
-    c.rewind(start);
-    if (auto s = c.skip(); !s) return err(std::move(s).error());
+    data.insert_or_assign(std::move(symbol), std::move(*series));
   }
-  if (!failed.empty()) return err(Error{std::string(kUntagged), 0, 0});
   return data;
 }
 

@@ -84,8 +84,8 @@ double to_double(const char* first, const char* last) {
   double d = 0;
   auto [ptr, ec] = std::from_chars(first, last, d);
   if (ec == std::errc()) return d;
-  // Out of range: the scan already excluded overflow, so this is an
-  // underflow; let strtod give the nearest (subnormal or zero) value.
+  // Out of range: strtod gives the nearest value, a subnormal or zero on
+  // underflow and an infinity on overflow (which the callers reject).
   std::string copy(first, last);
   return std::strtod(copy.c_str(), nullptr);
 }
@@ -304,7 +304,11 @@ bool lex_number_as(Scan& s, Number* out) {
   }
   if (integral) {
     if (!exact) {
-      *out = convert_number(first, q);  // 20 digits may still fit 64 bits
+      // 20 digits may still fit 64 bits; longer runs become doubles, and
+      // those beyond the double range are as out of range here as in a
+      // syntax-only scan.
+      *out = convert_number(first, q);
+      if (!std::isfinite(out->d)) return s.fail(Fault::kNumberOutOfRange, q);
       return true;
     }
     if (!negative) {
