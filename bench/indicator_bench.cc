@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "registry.h"
+#include "sample_market.h"
 
 namespace {
 
@@ -87,116 +88,16 @@ void operator delete[](void* p, std::size_t, std::align_val_t) noexcept {
 
 namespace {
 
-using tolvex::Candle;
-using tolvex::CrossSection;
-using tolvex::CrossSectionMember;
-using tolvex::DerivativesTick;
 using tolvex::IndicatorInput;
 using tolvex::IndicatorRow;
-using tolvex::Level;
-using tolvex::OrderBook;
-using tolvex::TradePrint;
-using tolvex::TradeSide;
-
-struct Typical {
-  std::string_view name;
-  std::vector<double> params;
-};
-
-const Typical kTypical[] = {
-#include "params/bands.inc"
-#include "params/momentum.inc"
-#include "params/moving_averages.inc"
-#include "params/oscillators.inc"
-#include "params/statistics.inc"
-#include "params/volatility.inc"
-};
 
 constexpr std::size_t kWarmupBars = 1000;
 constexpr std::size_t kTimedBars = 100000;
 constexpr std::size_t kRepeats = 5;
-// Side-feed records are cycled from a small pool; the timed loop only
-// borrows them.
-constexpr std::size_t kPool = 256;
-
-// A deterministic generator, so every run sees the same series.
-struct Lcg {
-  uint64_t s;
-  double next() {
-    s = s * 6364136223846793005ULL + 1442695040888963407ULL;
-    return static_cast<double>(s >> 11) / 9007199254740992.0;
-  }
-};
-
-struct Feeds {
-  std::vector<Candle> bars;
-  std::vector<double> reference;
-  std::vector<DerivativesTick> deriv;
-  std::vector<std::vector<TradePrint>> trades;
-  std::vector<OrderBook> books;
-  std::vector<CrossSection> sections;
-};
-
-Feeds generate(std::size_t n) {
-  Feeds f;
-  Lcg rng{20240611};
-  double close = 100, ref = 50;
-  for (std::size_t i = 0; i < n; ++i) {
-    double open = close;
-    close = std::max(1.0, open * (1 + (rng.next() - 0.5) * 0.02));
-    double high = std::max(open, close) * (1 + rng.next() * 0.005);
-    double low = std::min(open, close) * (1 - rng.next() * 0.005);
-    double volume = 1000 + rng.next() * 9000;
-    f.bars.push_back({static_cast<int64_t>(i) * 60000, open, high, low, close, volume});
-    ref = std::max(1.0, ref * (1 + (rng.next() - 0.5) * 0.015));
-    f.reference.push_back(ref);
-  }
-  for (std::size_t i = 0; i < kPool; ++i) {
-    double mid = 100 * (1 + (rng.next() - 0.5) * 0.1);
-    DerivativesTick t;
-    t.funding_rate = (rng.next() - 0.5) * 0.001;
-    t.mark_price = mid;
-    t.index_price = mid * (1 + (rng.next() - 0.5) * 0.001);
-    t.futures_price = mid * (1 + rng.next() * 0.002);
-    t.open_interest = 1e6 * (1 + rng.next());
-    t.long_size = 1e5 * (1 + rng.next());
-    t.short_size = 1e5 * (1 + rng.next());
-    t.taker_buy_volume = 1e4 * rng.next();
-    t.taker_sell_volume = 1e4 * rng.next();
-    t.long_liquidation = 100 * rng.next();
-    t.short_liquidation = 100 * rng.next();
-    t.timestamp = static_cast<int64_t>(i);
-    f.deriv.push_back(t);
-
-    std::vector<TradePrint> prints;
-    for (int k = 0; k < 4; ++k)
-      prints.push_back({mid * (1 + (rng.next() - 0.5) * 0.002), 1 + rng.next() * 10,
-                        rng.next() < 0.5 ? TradeSide::Buy : TradeSide::Sell,
-                        static_cast<int64_t>(i * 4 + k)});
-    f.trades.push_back(std::move(prints));
-
-    std::vector<Level> bids, asks;
-    for (int k = 0; k < 5; ++k) {
-      bids.push_back({mid - 0.01 * (k + 1), 10 + rng.next() * 90});
-      asks.push_back({mid + 0.01 * (k + 1), 10 + rng.next() * 90});
-    }
-    f.books.push_back(OrderBook::make(std::move(bids), std::move(asks)).value());
-
-    std::vector<CrossSectionMember> members;
-    for (int k = 0; k < 20; ++k)
-      members.push_back({(rng.next() - 0.5) * 0.04, 1e5 * rng.next(), rng.next() < 0.1,
-                         rng.next() < 0.1, rng.next() < 0.5, rng.next() < 0.5});
-    f.sections.push_back(CrossSection::make(std::move(members), static_cast<int64_t>(i)).value());
-  }
-  return f;
-}
 
 std::vector<double> params_for(const IndicatorRow& row) {
-  for (const Typical& t : kTypical)
-    if (t.name == row.name) return t.params;
-  std::vector<double> p;
-  for (char kind : row.params) p.push_back(kind == 'P' ? 14 : kind == 'R' ? 2 : 1);
-  return p;
+  if (const std::vector<double>* p = tolvex::sample::typical_params(row)) return *p;
+  return tolvex::sample::default_params(row);
 }
 
 std::string params_text(const std::vector<double>& p) {
@@ -225,16 +126,13 @@ struct Steps {
   std::vector<IndicatorInput> full;
 };
 
-Steps steps_of(const Feeds& f) {
+Steps steps_of(const tolvex::sample::Market& m) {
   Steps s;
-  s.plain.reserve(f.bars.size());
-  s.full.reserve(f.bars.size());
-  for (std::size_t i = 0; i < f.bars.size(); ++i) {
-    std::size_t k = i % kPool;
-    s.plain.push_back(
-        IndicatorInput{f.reference[i], std::nullopt, f.bars[i], {}, nullptr, nullptr});
-    s.full.push_back(IndicatorInput{f.reference[i], f.deriv[k], f.bars[i], f.trades[k], &f.books[k],
-                                    &f.sections[k]});
+  s.plain.reserve(m.bars.size());
+  s.full.reserve(m.bars.size());
+  for (std::size_t i = 0; i < m.bars.size(); ++i) {
+    s.plain.push_back(m.plain(i));
+    s.full.push_back(m.full(i));
   }
   return s;
 }
@@ -314,8 +212,11 @@ int main(int argc, char** argv) {
     CPU_SET(cpu, &set);
     sched_setaffinity(0, sizeof set, &set);
   }
-  Feeds feeds = generate(kWarmupBars + kTimedBars);
-  Steps steps = steps_of(feeds);
+  // Side-feed records are cycled from a small pool; the timed loop only
+  // borrows them.
+  tolvex::sample::Market market(tolvex::sample::Shape{});
+  market.grow(kWarmupBars + kTimedBars);
+  Steps steps = steps_of(market);
   std::printf("%-28s %-22s %8s %10s %8s %7s %6s\n", "type", "params", "warmup", "ns/update",
               "values", "allocs", "feeds");
   std::size_t failures = 0, allocating = 0;

@@ -20,34 +20,12 @@
 
 #include "number_text.h"
 #include "registry.h"
+#include "sample_market.h"
 #include "scan/feed_kind.h"
 
 namespace {
 
-using tolvex::Candle;
-using tolvex::CrossSection;
-using tolvex::CrossSectionMember;
-using tolvex::DerivativesTick;
-using tolvex::IndicatorInput;
 using tolvex::IndicatorRow;
-using tolvex::Level;
-using tolvex::OrderBook;
-using tolvex::TradePrint;
-using tolvex::TradeSide;
-
-struct Typical {
-  std::string_view name;
-  std::vector<double> params;
-};
-
-const Typical kTypical[] = {
-#include "params/bands.inc"
-#include "params/momentum.inc"
-#include "params/moving_averages.inc"
-#include "params/oscillators.inc"
-#include "params/statistics.inc"
-#include "params/volatility.inc"
-};
 
 // A family is recognised by one of its members, so the headings survive a
 // change of the family order; a family not listed here still appears,
@@ -77,86 +55,25 @@ constexpr FamilyTitle kFamilyTitles[] = {
 };
 
 constexpr std::size_t kMinBars = 2000;
-constexpr std::size_t kPool = 64;
-
-struct Lcg {
-  uint64_t s;
-  double next() {
-    s = s * 6364136223846793005ULL + 1442695040888963407ULL;
-    return static_cast<double>(s >> 11) / 9007199254740992.0;
-  }
-};
-
 // One sample market: a random walk of daily bars with every side feed.
-struct Sample {
-  std::vector<Candle> bars;
-  std::vector<double> reference;
-  std::vector<DerivativesTick> deriv;
-  std::vector<std::vector<TradePrint>> trades;
-  std::vector<OrderBook> books;
-  std::vector<CrossSection> sections;
-  Lcg rng{7};
-
-  void grow(std::size_t n) {
-    double close = bars.empty() ? 100 : bars.back().close;
-    double ref = reference.empty() ? 50 : reference.back();
-    while (bars.size() < n) {
-      double open = close;
-      close = std::max(1.0, open * (1 + (rng.next() - 0.5) * 0.04));
-      double high = std::max(open, close) * (1 + rng.next() * 0.01);
-      double low = std::min(open, close) * (1 - rng.next() * 0.01);
-      int64_t day = static_cast<int64_t>(bars.size());
-      bars.push_back(
-          {1704067200000 + day * 86400000, open, high, low, close, 1000 + rng.next() * 9000});
-      ref = std::max(1.0, ref * (1 + (rng.next() - 0.5) * 0.03));
-      reference.push_back(ref);
-    }
-    while (deriv.size() < kPool) {
-      double mid = 100 * (1 + (rng.next() - 0.5) * 0.1);
-      DerivativesTick t;
-      t.funding_rate = (rng.next() - 0.5) * 0.001;
-      t.mark_price = mid;
-      t.index_price = mid * (1 + (rng.next() - 0.5) * 0.001);
-      t.futures_price = mid * (1 + rng.next() * 0.002);
-      t.open_interest = 1e6 * (1 + rng.next());
-      t.long_size = 1e5 * (1 + rng.next());
-      t.short_size = 1e5 * (1 + rng.next());
-      t.taker_buy_volume = 1e4 * rng.next();
-      t.taker_sell_volume = 1e4 * rng.next();
-      t.long_liquidation = 100 * rng.next();
-      t.short_liquidation = 100 * rng.next();
-      deriv.push_back(t);
-      std::vector<TradePrint> prints;
-      for (int k = 0; k < 4; ++k)
-        prints.push_back({mid * (1 + (rng.next() - 0.5) * 0.002), 1 + rng.next() * 10,
-                          rng.next() < 0.5 ? TradeSide::Buy : TradeSide::Sell, 0});
-      trades.push_back(std::move(prints));
-      std::vector<Level> bids, asks;
-      for (int k = 0; k < 5; ++k) {
-        bids.push_back({mid - 0.01 * (k + 1), 10 + rng.next() * 90});
-        asks.push_back({mid + 0.01 * (k + 1), 10 + rng.next() * 90});
-      }
-      books.push_back(OrderBook::make(std::move(bids), std::move(asks)).value());
-      std::vector<CrossSectionMember> members;
-      for (int k = 0; k < 20; ++k)
-        members.push_back({(rng.next() - 0.5) * 0.04, 1e5 * rng.next(), rng.next() < 0.1,
-                           rng.next() < 0.1, rng.next() < 0.5, rng.next() < 0.5});
-      sections.push_back(CrossSection::make(std::move(members), 0).value());
-    }
-  }
-
-  IndicatorInput input(std::size_t i) const {
-    std::size_t k = i % kPool;
-    return IndicatorInput{reference[i], deriv[k], bars[i], trades[k], &books[k], &sections[k]};
-  }
-};
+tolvex::sample::Shape daily_market() {
+  tolvex::sample::Shape shape;
+  shape.seed = 7;
+  shape.first_time = 1704067200000;  // 2024-01-01 in milliseconds
+  shape.bar_ms = 86400000;
+  shape.step = 0.04;
+  shape.wick = 0.01;
+  shape.ref_step = 0.03;
+  shape.pool = 64;
+  shape.stamp_records = false;
+  return shape;
+}
 
 // Parameter lists to try, best first: the benchmark's typical values, then
 // defaults by kind (the benchmark's own fallback), then rising periods
 // (many types need fast < slow) with a large and a small real.
 std::vector<std::vector<double>> candidates(const IndicatorRow& row) {
-  for (const Typical& t : kTypical)
-    if (t.name == row.name) return {t.params};
+  if (const std::vector<double>* p = tolvex::sample::typical_params(row)) return {*p};
   std::vector<std::vector<double>> out(3);
   double period = 5;
   for (char kind : row.params) {
@@ -195,7 +112,7 @@ struct Entry {
   std::string name, kinds, example, outputs, warmup, feed;
 };
 
-Entry describe(const IndicatorRow& row, Sample& sample) {
+Entry describe(const IndicatorRow& row, tolvex::sample::Market& sample) {
   Entry e;
   e.name = std::string(row.name);
   e.kinds = kinds_text(row.params);
@@ -233,7 +150,7 @@ Entry describe(const IndicatorRow& row, Sample& sample) {
   sample.grow(bars);
   bool any_value = false;
   for (std::size_t i = 0; i < bars; ++i) {
-    if (!ev.update(sample.input(i))) continue;
+    if (!ev.update(sample.full(i))) continue;
     any_value = true;
     tolvex::OutputList fields = ev.fields();
     if (fields.empty()) continue;
@@ -270,7 +187,7 @@ int main(int argc, char** argv) {
     std::perror(argv[1]);
     return 1;
   }
-  Sample sample;
+  tolvex::sample::Market sample(daily_market());
   std::size_t types = 0;
   auto families = tolvex::registry_families();
   for (auto rows : families) types += rows.size();
