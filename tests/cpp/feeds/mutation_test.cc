@@ -6,6 +6,7 @@
 #include <string>
 
 #include "feeds/documents.h"
+#include "json/byte_edits.h"
 #include "json/json.h"
 
 namespace tolvex::screener {
@@ -17,28 +18,10 @@ TEST(DamagedDocuments, OutlineAgreesWithParseAndReadersFailCleanly) {
       R"("close":1.25}],"B\u00e9":{"candles":[],"trades":[],"books":[{"bids":[[1,2]],)"
       R"("asks":[[2,1]]}],"sections":[[[[-1,2,true,false]],7]],"derivs":null},)"
       R"("C":[[[1,1,2,0.5,1.5]],null,[[0.1,1,1,1,0,0,0,0,0,0,0,-3]]]},"x":[true,"\n"]})";
-  const std::string alphabet = "{}[],:\"\\-.e0123456789 tnfu";
-  std::uint64_t state = 7;
-  auto next = [&](std::uint64_t n) {
-    state = state * 6364136223846793005ULL + 1442695040888963407ULL;
-    return static_cast<std::size_t>((state >> 33) % n);
-  };
+  json::testing::ByteEdits edits(7, "{}[],:\"\\-.e0123456789 tnfu");
   int accepted = 0;
   for (int round = 0; round < 20000; ++round) {
-    std::string text = seed;
-    for (int edits = 1 + static_cast<int>(next(3)); edits > 0; --edits) {
-      std::size_t at = next(text.size());
-      switch (next(3)) {
-        case 0:
-          text[at] = alphabet[next(alphabet.size())];
-          break;
-        case 1:
-          text.erase(at, 1 + next(4));
-          break;
-        default:
-          text.insert(at, 1, alphabet[next(alphabet.size())]);
-      }
-    }
+    const std::string text = edits.apply(seed);
     auto dom = json::parse(text);
     auto spans = json::outline(text);
     ASSERT_EQ(dom.ok(), spans.ok()) << text;

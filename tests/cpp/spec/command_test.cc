@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "json/byte_edits.h"
 #include "json/json.h"
 #include "screener.h"
 
@@ -205,32 +206,14 @@ TEST(Command, DamagedAndRandomTextsGetWellFormedReplies) {
       R"({"cmd":"evaluate"})",
       R"({"cmd":"reset"})",
   };
-  const std::string alphabet = "{}[],:\"\\-.e0123456789 tnfu\x01\xc3\xa9";
-  std::uint64_t state = 20240611;
-  auto next = [&](std::uint64_t n) {
-    state = state * 6364136223846793005ULL + 1442695040888963407ULL;
-    return static_cast<std::size_t>((state >> 33) % n);
-  };
+  json::testing::ByteEdits edits(20240611, "{}[],:\"\\-.e0123456789 tnfu\x01\xc3\xa9");
   auto s = fresh();
   for (int round = 0; round < 40000; ++round) {
     std::string text;
     if (round % 10 == 9) {
-      for (std::size_t n = next(40); n > 0; --n) text += alphabet[next(alphabet.size())];
+      for (std::size_t n = edits.below(40); n > 0; --n) text += edits.any_byte();
     } else {
-      text = seeds[next(std::size(seeds))];
-      for (std::size_t edits = 1 + next(3); edits > 0; --edits) {
-        std::size_t at = next(text.size());
-        switch (next(3)) {
-          case 0:
-            text[at] = alphabet[next(alphabet.size())];
-            break;
-          case 1:
-            text.erase(at, 1 + next(4));
-            break;
-          default:
-            text.insert(at, 1, alphabet[next(alphabet.size())]);
-        }
-      }
+      text = edits.apply(seeds[edits.below(std::size(seeds))]);
     }
     const std::string reply = s->command(text);
     expect_well_formed(reply, text);

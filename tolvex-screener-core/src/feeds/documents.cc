@@ -91,62 +91,10 @@ struct DocShape {
 };
 
 Status<Error> read_document(Cursor& c, const DocShape& shape, void* doc) {
-  auto type = c.peek();
-  if (!type) return err(std::move(type).error());
-  if (*type == Type::kArray) {
-    if (auto s = c.begin_array(); !s) return s;
-    std::size_t count = 0;
-    for (;;) {
-      auto more = c.next_element();
-      if (!more) return err(std::move(more).error());
-      if (!*more) break;
-      if (count == shape.count) {
-        for (;;) {
-          if (auto s = c.skip(); !s) return s;
-          ++count;
-          auto next = c.next_element();
-          if (!next) return err(std::move(next).error());
-          if (!*next) break;
-        }
-        return err(c.fault(json::invalid_length(count, "fewer elements in array")));
-      }
-      if (auto s = shape.fields[count].read(c, doc); !s) return s;
-      ++count;
-    }
-    if (count < shape.required) {
-      return err(c.fault(json::invalid_length(count, shape.with_elements)));
-    }
-    return Unit{};
-  }
-  if (*type != Type::kObject) {
-    auto what = c.describe_next();
-    if (!what) return err(std::move(what).error());
-    return err(c.fault(json::invalid_type(*what, shape.name)));
-  }
-  if (auto s = c.begin_object(); !s) return s;
-  std::uint32_t seen = 0;
-  std::string scratch;
-  for (;;) {
-    std::string_view key;
-    auto more = c.next_key(key, scratch);
-    if (!more) return err(std::move(more).error());
-    if (!*more) break;
-    std::size_t index = shape.count;
-    for (std::size_t i = 0; i < shape.count; ++i) {
-      if (shape.fields[i].key == key) index = i;
-    }
-    if (index == shape.count) {
-      if (auto s = c.skip(); !s) return s;
-      continue;
-    }
-    if (seen & (1u << index)) return err(c.fault(json::duplicate_field(key)));
-    seen |= 1u << index;
-    if (auto s = shape.fields[index].read(c, doc); !s) return s;
-  }
-  for (std::size_t i = 0; i < shape.required; ++i) {
-    if (!(seen & (1u << i))) return err(c.fault(json::missing_field(shape.fields[i].key)));
-  }
-  return Unit{};
+  return read_fields(
+      c, shape.count, shape.required, shape.name, shape.with_elements,
+      [&](std::size_t i) { return shape.fields[i].key; },
+      [&](Cursor& at, std::size_t i) { return shape.fields[i].read(at, doc); });
 }
 
 SymbolSeries& series_of(void* p) {

@@ -1,5 +1,5 @@
 // One table-driven reader serves all records: each record lists its fields
-// (key, kind, whether required, where it lives) in declaration order.
+// (key, kind, where it lives) in declaration order, required ones first.
 #include "feeds/record_reader.h"
 
 #include <cstddef>
@@ -22,7 +22,6 @@ enum class Kind { kF64, kI64, kBool, kSide, kLevels, kMembers };
 struct Field {
   std::string_view key;
   Kind kind;
-  bool required;
   std::size_t offset;
 };
 
@@ -33,53 +32,53 @@ struct Shape {
   std::size_t required;  // the required fields come first
 };
 
-#define TOLVEX_FIELD(T, member, kind, required)        \
-  Field {                                              \
-#member, Kind::kind, required, offsetof(T, member) \
+#define TOLVEX_FIELD(T, member, kind)        \
+  Field {                                    \
+#member, Kind::kind, offsetof(T, member) \
   }
 
 constexpr Field kCandleFields[] = {
-    TOLVEX_FIELD(Candle, time, kI64, true),  TOLVEX_FIELD(Candle, open, kF64, true),
-    TOLVEX_FIELD(Candle, high, kF64, true),  TOLVEX_FIELD(Candle, low, kF64, true),
-    TOLVEX_FIELD(Candle, close, kF64, true), TOLVEX_FIELD(Candle, volume, kF64, false),
+    TOLVEX_FIELD(Candle, time, kI64),  TOLVEX_FIELD(Candle, open, kF64),
+    TOLVEX_FIELD(Candle, high, kF64),  TOLVEX_FIELD(Candle, low, kF64),
+    TOLVEX_FIELD(Candle, close, kF64), TOLVEX_FIELD(Candle, volume, kF64),
 };
 constexpr Field kTickFields[] = {
-    TOLVEX_FIELD(DerivativesTick, funding_rate, kF64, true),
-    TOLVEX_FIELD(DerivativesTick, mark_price, kF64, true),
-    TOLVEX_FIELD(DerivativesTick, index_price, kF64, true),
-    TOLVEX_FIELD(DerivativesTick, futures_price, kF64, true),
-    TOLVEX_FIELD(DerivativesTick, open_interest, kF64, true),
-    TOLVEX_FIELD(DerivativesTick, long_size, kF64, true),
-    TOLVEX_FIELD(DerivativesTick, short_size, kF64, true),
-    TOLVEX_FIELD(DerivativesTick, taker_buy_volume, kF64, true),
-    TOLVEX_FIELD(DerivativesTick, taker_sell_volume, kF64, true),
-    TOLVEX_FIELD(DerivativesTick, long_liquidation, kF64, true),
-    TOLVEX_FIELD(DerivativesTick, short_liquidation, kF64, true),
-    TOLVEX_FIELD(DerivativesTick, timestamp, kI64, false),
+    TOLVEX_FIELD(DerivativesTick, funding_rate, kF64),
+    TOLVEX_FIELD(DerivativesTick, mark_price, kF64),
+    TOLVEX_FIELD(DerivativesTick, index_price, kF64),
+    TOLVEX_FIELD(DerivativesTick, futures_price, kF64),
+    TOLVEX_FIELD(DerivativesTick, open_interest, kF64),
+    TOLVEX_FIELD(DerivativesTick, long_size, kF64),
+    TOLVEX_FIELD(DerivativesTick, short_size, kF64),
+    TOLVEX_FIELD(DerivativesTick, taker_buy_volume, kF64),
+    TOLVEX_FIELD(DerivativesTick, taker_sell_volume, kF64),
+    TOLVEX_FIELD(DerivativesTick, long_liquidation, kF64),
+    TOLVEX_FIELD(DerivativesTick, short_liquidation, kF64),
+    TOLVEX_FIELD(DerivativesTick, timestamp, kI64),
 };
 constexpr Field kLevelFields[] = {
-    TOLVEX_FIELD(Level, price, kF64, true),
-    TOLVEX_FIELD(Level, size, kF64, true),
+    TOLVEX_FIELD(Level, price, kF64),
+    TOLVEX_FIELD(Level, size, kF64),
 };
 constexpr Field kBookFields[] = {
-    TOLVEX_FIELD(OrderBook, bids, kLevels, true),
-    TOLVEX_FIELD(OrderBook, asks, kLevels, true),
+    TOLVEX_FIELD(OrderBook, bids, kLevels),
+    TOLVEX_FIELD(OrderBook, asks, kLevels),
 };
 constexpr Field kTradeFields[] = {
-    TOLVEX_FIELD(TradePrint, price, kF64, true),
-    TOLVEX_FIELD(TradePrint, size, kF64, true),
-    TOLVEX_FIELD(TradePrint, side, kSide, true),
-    TOLVEX_FIELD(TradePrint, timestamp, kI64, false),
+    TOLVEX_FIELD(TradePrint, price, kF64),
+    TOLVEX_FIELD(TradePrint, size, kF64),
+    TOLVEX_FIELD(TradePrint, side, kSide),
+    TOLVEX_FIELD(TradePrint, timestamp, kI64),
 };
 constexpr Field kSectionFields[] = {
-    TOLVEX_FIELD(CrossSection, members, kMembers, true),
-    TOLVEX_FIELD(CrossSection, timestamp, kI64, false),
+    TOLVEX_FIELD(CrossSection, members, kMembers),
+    TOLVEX_FIELD(CrossSection, timestamp, kI64),
 };
 constexpr Field kMemberFields[] = {
-    TOLVEX_FIELD(CrossSectionMember, change, kF64, true),
-    TOLVEX_FIELD(CrossSectionMember, volume, kF64, true),
-    TOLVEX_FIELD(CrossSectionMember, new_high, kBool, false),
-    TOLVEX_FIELD(CrossSectionMember, new_low, kBool, false),
+    TOLVEX_FIELD(CrossSectionMember, change, kF64),
+    TOLVEX_FIELD(CrossSectionMember, volume, kF64),
+    TOLVEX_FIELD(CrossSectionMember, new_high, kBool),
+    TOLVEX_FIELD(CrossSectionMember, new_low, kBool),
 };
 
 #undef TOLVEX_FIELD
@@ -137,86 +136,13 @@ Status<Error> read_field(Cursor& c, const Field& f, void* record) {
   return Unit{};
 }
 
-Status<Error> read_object_form(Cursor& c, const Shape& shape, void* record) {
-  if (auto s = c.begin_object(); !s) return err(std::move(s).error());
-  const std::size_t n = shape.fields.size();
-  std::uint32_t seen = 0;
-  std::size_t guess = 0;  // keys usually come in declaration order
-  std::string scratch;
-  for (;;) {
-    std::string_view key;
-    auto more = c.next_key(key, scratch);
-    if (!more) return err(std::move(more).error());
-    if (!*more) break;
-    std::size_t index = n;
-    if (guess < n && shape.fields[guess].key == key) {
-      index = guess;
-    } else {
-      for (std::size_t i = 0; i < n; ++i) {
-        if (shape.fields[i].key == key) {
-          index = i;
-          break;
-        }
-      }
-    }
-    if (index == n) {
-      if (auto s = c.skip(); !s) return err(std::move(s).error());
-      continue;
-    }
-    if (seen & (1u << index)) return err(c.fault(json::duplicate_field(key)));
-    seen |= 1u << index;
-    guess = index + 1;
-    if (auto s = read_field(c, shape.fields[index], record); !s) return s;
-  }
-  for (std::size_t i = 0; i < n; ++i) {
-    if (shape.fields[i].required && !(seen & (1u << i))) {
-      return err(c.fault(json::missing_field(shape.fields[i].key)));
-    }
-  }
-  return Unit{};
-}
-
-Status<Error> read_array_form(Cursor& c, const Shape& shape, void* record) {
-  if (auto s = c.begin_array(); !s) return err(std::move(s).error());
-  const std::size_t n = shape.fields.size();
-  std::size_t count = 0;
-  for (;;) {
-    auto more = c.next_element();
-    if (!more) return err(std::move(more).error());
-    if (!*more) break;
-    if (count == n) {
-      // Too long: the fault names the whole length, so count the rest.
-      for (;;) {
-        if (auto s = c.skip(); !s) return s;
-        ++count;
-        auto next = c.next_element();
-        if (!next) return err(std::move(next).error());
-        if (!*next) break;
-      }
-      return err(c.fault(json::invalid_length(count, "fewer elements in array")));
-    }
-    if (auto s = read_field(c, shape.fields[count], record); !s) return s;
-    ++count;
-  }
-  if (count < shape.required) return err(c.fault(json::invalid_length(count, shape.with_elements)));
-  return Unit{};
-}
-
 template <class T>
 Result<T, Error> read_record(Cursor& c, const Shape& shape) {
   T record{};
-  auto type = c.peek();
-  if (!type) return err(std::move(type).error());
-  Status<Error> status = Unit{};
-  if (*type == json::Value::Type::kObject) {
-    status = read_object_form(c, shape, &record);
-  } else if (*type == json::Value::Type::kArray) {
-    status = read_array_form(c, shape, &record);
-  } else {
-    auto what = c.describe_next();
-    if (!what) return err(std::move(what).error());
-    return err(c.fault(json::invalid_type(*what, shape.name)));
-  }
+  auto status = read_fields(
+      c, shape.fields.size(), shape.required, shape.name, shape.with_elements,
+      [&](std::size_t i) { return shape.fields[i].key; },
+      [&](Cursor& at, std::size_t i) { return read_field(at, shape.fields[i], &record); });
   if (!status) return err(std::move(status).error());
   return record;
 }
