@@ -44,12 +44,31 @@ CandlesLike = Union[Sequence[CandleLike], Mapping[str, Sequence[Any]], "pandas.D
 SymbolData = Union[CandlesLike, Mapping[str, Any]]
 
 
+_TIME_MIN, _TIME_MAX = -(2**63), 2**63 - 1
+
+
+def _datetime64_ms(value: Any, where: str) -> int:
+    # numpy's datetime64 carries its own unit; NaT has no time at all.
+    if value != value:
+        raise ValueError(f"{where}: missing time (NaT)")
+    return int(value.astype("datetime64[ms]").astype("int64"))
+
+
 def _time(value: Any, where: str) -> int:
     """A bar time as the signed 64-bit integer the screener compares.
 
     Datetimes become milliseconds since the epoch (naive ones are read as
     UTC), the unit the calendar-aware indicators expect.
     """
+    moment = _time_value(value, where)
+    # Beyond this range the screener's reader rejects the whole symbol's
+    # entry without saying which bar is at fault.
+    if not _TIME_MIN <= moment <= _TIME_MAX:
+        raise ValueError(f"{where}: time {moment} is outside the signed 64-bit range")
+    return moment
+
+
+def _time_value(value: Any, where: str) -> int:
     if isinstance(value, bool):
         raise TypeError(f"{where}: time must be an integer or a datetime, not a bool")
     if isinstance(value, _dt.datetime):
@@ -60,6 +79,8 @@ def _time(value: Any, where: str) -> int:
         return (delta.days * 86_400 + delta.seconds) * 1000 + delta.microseconds // 1000
     if isinstance(value, _dt.date):
         return (value - _EPOCH.date()).days * 86_400_000
+    if type(value).__name__ == "datetime64":
+        return _datetime64_ms(value, where)
     if isinstance(value, float):
         if not value.is_integer():
             raise ValueError(f"{where}: time {value!r} is not a whole number")
@@ -83,8 +104,17 @@ def _price(value: Any, name: str, where: str) -> float:
     return number
 
 
+def _is_array(obj: object) -> bool:
+    # numpy arrays are not registered as sequences; their rows are bars
+    # all the same. Looked up by module name, as for DataFrames.
+    return type(obj).__module__.split(".")[0] == "numpy" and type(obj).__name__ == "ndarray"
+
+
 def candle_row(candle: CandleLike, where: str = "candle") -> list[Any]:
     """One bar as ``[time, open, high, low, close, volume]``."""
+    if _is_array(candle):
+        # A row of one dtype; a datetime64 time column would not share it.
+        candle = cast("Sequence[Any]", list(candle))
     if isinstance(candle, Mapping):
         missing = [k for k in ("time", *_PRICE_KEYS) if k not in candle]
         if missing:
@@ -122,10 +152,18 @@ def _lower_keys(names: Iterable[Any]) -> dict[str, Any]:
     return out
 
 
+def _count_lower(names: Iterable[Any], key: str) -> int:
+    return sum(1 for n in names if isinstance(n, str) and n.strip().lower() == key)
+
+
 def _dataframe_rows(frame: pandas.DataFrame, where: str) -> list[list[Any]]:
     import pandas as pd
 
     columns = _lower_keys(frame.columns)
+    # A repeated column would be read as a whole frame per value.
+    repeated = [k for k in (*_PRICE_KEYS, "volume", *_TIME_COLUMNS) if _count_lower(frame.columns, k) > 1]
+    if repeated:
+        raise ValueError(f"{where}: the DataFrame has more than one {', '.join(repr(k) for k in repeated)} column")
     absent = [k for k in _PRICE_KEYS if k not in columns]
     if absent:
         raise ValueError(f"{where}: the DataFrame has no {', '.join(repr(k) for k in absent)} column")

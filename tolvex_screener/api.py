@@ -39,8 +39,11 @@ def spec_json(spec: SpecLike) -> str:
 
 
 def _native(spec: SpecLike) -> Screener:
+    # A mapping Python cannot write as JSON is the caller's ValueError,
+    # not a reply of the screener.
+    text = spec_json(spec)
     try:
-        return Screener(spec_json(spec))
+        return Screener(text)
     except ValueError as exc:
         # The constructor's text is the screener's own error text.
         raise ScreenerError(str(exc)) from None
@@ -52,6 +55,13 @@ def _reply(response: str) -> Any:
     if isinstance(doc, dict) and doc.get("ok") is False and isinstance(doc.get("error"), str):
         raise ScreenerError(doc["error"])
     return doc
+
+
+def _symbol(symbol: Any) -> str:
+    # The native reply to a non-string symbol reads as a missing one.
+    if not isinstance(symbol, str):
+        raise TypeError(f"a symbol must be str, not {type(symbol).__name__}: {symbol!r}")
+    return symbol
 
 
 def _data_document(data: Mapping[str, SymbolData]) -> dict[str, Any]:
@@ -121,13 +131,14 @@ class LiveScreener:
 
         On failure the previous specification and universe stay.
         """
+        text = spec_json(spec)
         if isinstance(spec, str):
             # Read the text the way the constructor does, so that a fault
             # is reported with its line and column in the caller's text.
             _native(spec)
             response = self._screener.command('{"cmd":"set_spec","spec":' + spec + "}")
         else:
-            response = self._screener.command(dumps({"cmd": "set_spec", "spec": spec}))
+            response = self._screener.command('{"cmd":"set_spec","spec":' + text + "}")
         _reply(response)
 
     def reset(self) -> None:
@@ -136,7 +147,7 @@ class LiveScreener:
 
     def feed(self, symbol: str, candle: CandleLike, feeds: StepFeedsLike | None = None) -> None:
         """Advances ``symbol`` by one bar, with the step's side data."""
-        doc: dict[str, Any] = {"cmd": "feed", "symbol": symbol, "candle": candle_row(candle)}
+        doc: dict[str, Any] = {"cmd": "feed", "symbol": _symbol(symbol), "candle": candle_row(candle)}
         if feeds is not None:
             doc["feeds"] = feeds
         self._command(doc)
@@ -150,7 +161,7 @@ class LiveScreener:
         """
         doc: dict[str, Any] = {
             "cmd": "feed_batch",
-            "symbol": symbol,
+            "symbol": _symbol(symbol),
             "candles": candle_rows(candles, symbol),
         }
         if feeds is not None:

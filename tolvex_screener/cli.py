@@ -11,6 +11,7 @@ from __future__ import annotations
 
 import argparse
 import json
+import re
 import sys
 from collections.abc import Sequence
 from typing import NoReturn, TextIO
@@ -69,11 +70,31 @@ def _scan_files(spec_path: str, data_path: str) -> ScanResult:
         raise UserError(f"{data_path}: expected a JSON object mapping each symbol to its candles")
     # The checked text goes to the screener as written: numbers keep their
     # exact spelling and nothing is parsed twice into Python objects.
-    response = screener.command('{"cmd":"scan","data":' + data_text + "}")
+    response = screener.command(_SCAN_PREFIX + data_text + "}")
     doc = json.loads(response)
     if isinstance(doc, dict) and doc.get("ok") is False:
-        raise UserError(str(doc.get("error")))
+        raise UserError(_data_fault(str(doc.get("error")), data_path))
     return ScanResult.from_json(response)
+
+
+_SCAN_PREFIX = '{"cmd":"scan","data":'
+_POSITION = re.compile(r"^(parse: .*) at line (\d+) column (\d+)$", re.S)
+
+
+def _data_fault(message: str, data_path: str) -> str:
+    """The message of a failed scan, a reader fault placed in the data file.
+
+    Python's reader accepts some text the screener's refuses (numbers out of
+    range, deep nesting, lone surrogates); the screener then gives the
+    position in the command text, whose first line starts with the prefix.
+    """
+    found = _POSITION.match(message)
+    if found is None:
+        return message
+    text, line, column = found.group(1), int(found.group(2)), int(found.group(3))
+    if line == 1:
+        column = max(column - len(_SCAN_PREFIX), 0)
+    return f"{data_path}: {text} at line {line} column {column}"
 
 
 def _print_result(
