@@ -4,7 +4,7 @@ from __future__ import annotations
 
 import json
 import math
-from collections.abc import Mapping
+from collections.abc import Iterator, Mapping
 from dataclasses import dataclass, field
 from typing import Any
 
@@ -61,6 +61,11 @@ class ScanResult:
 
     def __len__(self) -> int:
         return len(self.matches)
+
+    def __iter__(self) -> Iterator[Match]:
+        """The matches in order (without it, iteration would fall back on
+        ``__getitem__`` with 0, 1, ... and fail on the first lookup)."""
+        return iter(self.matches)
 
     def __getitem__(self, symbol: str) -> Match:
         """The match of ``symbol``; KeyError when it did not match."""

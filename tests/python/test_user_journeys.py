@@ -84,6 +84,13 @@ SPEC_A = {"universe": ["A"], "condition": ALWAYS}
 BAR = [1, 1.0, 2.0, 0.5, 1.5]
 
 
+def test_a_result_iterates_over_its_matches():
+    found = scan({**SPEC_A, "universe": ["A", "B"]}, {"A": [BAR], "B": [BAR]})
+    assert [m.symbol for m in found] == ["A", "B"] == found.symbols
+    none = scan({**SPEC_A, "condition": {"type": "not", "condition": ALWAYS}}, {"A": [BAR]})
+    assert list(none) == []
+
+
 @pytest.mark.parametrize(
     "bars, error, text",
     [
