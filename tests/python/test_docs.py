@@ -29,7 +29,7 @@ def catalogue_names():
     return set(re.findall(r"^\| `(\w+)` \|", text, re.M))
 
 
-@pytest.mark.parametrize("code", blocks("python"))
+@pytest.mark.parametrize("code", list(blocks("python")))
 def test_python_examples_run(code, capsys):
     if "import pandas" in code and importlib.util.find_spec("pandas") is None:
         pytest.skip("pandas is not installed")
@@ -40,7 +40,7 @@ def test_python_examples_run(code, capsys):
         assert expected in printed
 
 
-@pytest.mark.parametrize("text", blocks("json"))
+@pytest.mark.parametrize("text", list(blocks("json")))
 def test_json_examples_are_read(text):
     doc = json.loads(text)
     if "universe" in doc:
