@@ -68,11 +68,10 @@ Result<Level, IndicatorError> Level::make(double price, double size) {
   return Level{price, size};
 }
 
-Result<OrderBook, IndicatorError> OrderBook::make(std::vector<Level> bids,
-                                                  std::vector<Level> asks) {
+Status<IndicatorError> OrderBook::check(std::span<const Level> bids, std::span<const Level> asks) {
   constexpr auto kind = IndicatorError::Kind::InvalidOrderBook;
-  for (const auto* side : {&bids, &asks}) {
-    for (const Level& l : *side) {
+  for (std::span<const Level> side : {bids, asks}) {
+    for (const Level& l : side) {
       auto checked = Level::make(l.price, l.size);
       if (!checked) return err(checked.error());
     }
@@ -89,6 +88,12 @@ Result<OrderBook, IndicatorError> OrderBook::make(std::vector<Level> bids,
   }
   if (!(bids.front().price < asks.front().price))
     return err(fail(kind, "order book must be uncrossed (best_bid < best_ask)"));
+  return Unit{};
+}
+
+Result<OrderBook, IndicatorError> OrderBook::make(std::vector<Level> bids,
+                                                  std::vector<Level> asks) {
+  if (auto checked = check(bids, asks); !checked) return err(checked.error());
   return OrderBook{std::move(bids), std::move(asks)};
 }
 
@@ -103,8 +108,7 @@ Status<IndicatorError> validate_trades(std::span<const TradePrint> trades) {
   return Unit{};
 }
 
-Result<CrossSection, IndicatorError> CrossSection::make(std::vector<CrossSectionMember> members,
-                                                        int64_t timestamp) {
+Status<IndicatorError> CrossSection::check(std::span<const CrossSectionMember> members) {
   constexpr auto kind = IndicatorError::Kind::InvalidCrossSection;
   if (members.empty()) return err(fail(kind, "cross-section must contain at least one member"));
   for (const CrossSectionMember& m : members) {
@@ -112,6 +116,12 @@ Result<CrossSection, IndicatorError> CrossSection::make(std::vector<CrossSection
     if (!finite_non_negative(m.volume))
       return err(fail(kind, "member volume must be finite and non-negative"));
   }
+  return Unit{};
+}
+
+Result<CrossSection, IndicatorError> CrossSection::make(std::vector<CrossSectionMember> members,
+                                                        int64_t timestamp) {
+  if (auto checked = check(members); !checked) return err(checked.error());
   return CrossSection{std::move(members), timestamp};
 }
 

@@ -58,6 +58,8 @@ struct OrderBook {
   std::vector<Level> asks;  // best ask first
 
   static Result<OrderBook, IndicatorError> make(std::vector<Level> bids, std::vector<Level> asks);
+  // The rules of `make` applied to levels held elsewhere, without copying.
+  static Status<IndicatorError> check(std::span<const Level> bids, std::span<const Level> asks);
 };
 
 enum class TradeSide { Buy, Sell };
@@ -89,6 +91,8 @@ struct CrossSection {
 
   static Result<CrossSection, IndicatorError> make(std::vector<CrossSectionMember> members,
                                                    int64_t timestamp);
+  // The rules of `make` applied to members held elsewhere, without copying.
+  static Status<IndicatorError> check(std::span<const CrossSectionMember> members);
 };
 
 }  // namespace tolvex

@@ -281,13 +281,13 @@ Status<ScreenerError> validate_series(std::string_view symbol, const SymbolSerie
   }
   if (s.books) {
     for (const auto& book : *s.books) {
-      auto r = OrderBook::make(book.bids, book.asks);
+      auto r = OrderBook::check(book.bids, book.asks);
       if (!r) return err(feed_error(symbol, "feed", r.error()));
     }
   }
   if (s.sections) {
     for (const auto& section : *s.sections) {
-      auto r = CrossSection::make(section.members, section.timestamp);
+      auto r = CrossSection::check(section.members);
       if (!r) return err(feed_error(symbol, "feed", r.error()));
     }
   }
