@@ -59,6 +59,31 @@ CASES = [
         '{"cmd":"scan","data":{"A":{"derivs":[]}}}',
         error("parse: data did not match any variant of untagged enum SymbolInput"),
     ),
+    # Every value of the data map must fit a form, even one a repetition replaces.
+    (
+        '{"cmd":"scan","data":{"AAA":{"derivs":[]},"AAA":[]}}',
+        error("parse: data did not match any variant of untagged enum SymbolInput"),
+    ),
+    (
+        '{"cmd":"scan","data":{"AAA":{"candles":[[1,1,2,0.5,1.5]],"books":[]}}}',
+        error("AAA: books feed length 0 does not match 1 candles"),
+    ),
+    (
+        '{"cmd":"scan","data":{"AAA":{"candles":[[1,1,2,0.5,1.5]],'
+        '"books":[{"bids":[[100,1]],"asks":[[100,1]]}]}}}',
+        error(
+            "feed: AAA: feed: invalid input data: invalid order book: "
+            "order book must be uncrossed (best_bid < best_ask)"
+        ),
+    ),
+    # Names are echoed as given: non-ASCII as it is, controls escaped.
+    ('{"cmd":"v\u00e9rsion"}', error("bad spec: unknown cmd: v\u00e9rsion")),
+    (r'{"cmd":"\u0001"}', error("bad spec: unknown cmd: \u0001")),
+    (
+        '{"cmd":"\u0001"}',
+        error("parse: control character (\\u0000-\\u001F) found while parsing a string"
+              " at line 1 column 9"),
+    ),
     (
         '{"cmd":"set_spec","spec":{"universe":[],"condition":{"type":"all","conditions":[]}}}',
         error("bad spec: universe is empty"),
