@@ -4,8 +4,11 @@
 // from text into records.
 #include "screener.h"
 
+#include <optional>
+#include <span>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "feeds/documents.h"
 #include "feeds/live_universe.h"
@@ -95,31 +98,27 @@ Reply set_spec(Screener::State& state, const Request& req) {
   return ok();
 }
 
-Reply feed(Screener::State& state, const Request& req) {
-  auto symbol = req.string_member("symbol");
-  if (!symbol) return err(ScreenerError::bad_spec("missing string \"symbol\""));
-  auto text = req.document("candle");
-  if (!text) return err(std::move(text).error());
-  auto candle = read_candle(*text);
-  if (!candle) return err(std::move(candle).error());
-  auto step = req.step_feeds(*symbol);
-  if (!step) return err(std::move(step).error());
-  auto applied = state.live.apply_step(state.spec, *symbol, *candle, *step);
-  if (!applied) return err(std::move(applied).error());
-  return ok();
+std::span<const Candle> steps_of(const Candle& candle) {
+  return {&candle, 1};
+}
+std::span<const Candle> steps_of(const std::vector<Candle>& candles) {
+  return candles;
 }
 
-Reply feed_batch(Screener::State& state, const Request& req) {
+// "feed" and "feed_batch": the symbol, the candle document under `key`
+// (converted by `read`), the feeds read and validated once, then one step
+// per candle in order. Steps before a failing one stay applied.
+template <class Read>
+Reply live_steps(Screener::State& state, const Request& req, std::string_view key, Read read) {
   auto symbol = req.string_member("symbol");
   if (!symbol) return err(ScreenerError::bad_spec("missing string \"symbol\""));
-  auto text = req.document("candles");
+  auto text = req.document(key);
   if (!text) return err(std::move(text).error());
-  auto candles = read_candles(*text);
+  auto candles = read(*text);
   if (!candles) return err(std::move(candles).error());
   auto step = req.step_feeds(*symbol);
   if (!step) return err(std::move(step).error());
-  // Steps before a failing one stay applied.
-  for (const Candle& candle : *candles) {
+  for (const Candle& candle : steps_of(*candles)) {
     auto applied = state.live.apply_step(state.spec, *symbol, candle, *step);
     if (!applied) return err(std::move(applied).error());
   }
@@ -150,8 +149,12 @@ Reply dispatch(Screener::State& state, std::string_view text) {
     state.live.clear();
     return ok();
   }
-  if (*cmd == "feed") return feed(state, req);
-  if (*cmd == "feed_batch") return feed_batch(state, req);
+  if (*cmd == "feed") {
+    return live_steps(state, req, "candle", [](std::string_view t) { return read_candle(t); });
+  }
+  if (*cmd == "feed_batch") {
+    return live_steps(state, req, "candles", [](std::string_view t) { return read_candles(t); });
+  }
   if (*cmd == "scan") return scan(state, req);
   if (*cmd == "evaluate") return write_result(state.live.evaluate(state.spec));
   return err(ScreenerError::bad_spec("unknown cmd: " + *cmd));
