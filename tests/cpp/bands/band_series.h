@@ -1,8 +1,6 @@
-// Helpers for the band tests: build a type through the family's registry
-// rows, feed it bars, and collect every step's value and named outputs.
+// The shared indicator-series helpers bound to the band rows. A band step
+// keeps the named outputs next to the value, since most checks read them.
 #pragma once
-
-#include <gtest/gtest.h>
 
 #include <initializer_list>
 #include <optional>
@@ -10,43 +8,32 @@
 #include <string_view>
 #include <vector>
 
-#include "indicators/families.h"
-#include "registry.h"
+#include "support/indicator_series.h"
 
 namespace tolvex::testing {
 
+inline constexpr test_support::Family kBands{bands_rows, "built"};
+
 inline Candle bar(double open, double high, double low, double close, double volume = 1) {
-  Candle c;
-  c.open = open;
-  c.high = high;
-  c.low = low;
-  c.close = close;
-  c.volume = volume;
-  return c;
+  return test_support::ohlcv(open, high, low, close, volume);
 }
 
 // A bar whose open, high and low all equal the close.
 inline Candle flat(double close) {
-  return bar(close, close, close, close);
+  return test_support::flat_bar(close);
 }
 
 inline std::vector<Candle> closes(std::initializer_list<double> cs) {
-  std::vector<Candle> out;
-  for (double c : cs) out.push_back(flat(c));
-  return out;
+  return test_support::collect(std::vector<double>(cs), flat);
 }
 
 inline IndicatorBox build(std::string_view name, std::vector<double> params) {
-  auto r = build_from(bands_rows(), name, params);
-  EXPECT_TRUE(r.ok()) << name << ": " << (r.ok() ? "" : to_string(r.error()));
-  return r.ok() ? std::move(r).value() : nullptr;
+  return test_support::build(kBands, name, params);
 }
 
 // The registry's rendered error for a request that must fail.
 inline std::string build_error(std::string_view name, std::vector<double> params) {
-  auto r = build_from(bands_rows(), name, params);
-  if (r.ok()) return "built";
-  return to_string(r.error());
+  return test_support::build_error(kBands, name, params);
 }
 
 struct Step {
@@ -55,30 +42,24 @@ struct Step {
 };
 
 inline Step feed(IndicatorEvaluator& e, const Candle& c) {
-  IndicatorInput in{std::nullopt, std::nullopt, c, {}, nullptr, nullptr};
   Step s;
-  s.value = e.update(in);
+  s.value = test_support::step(e, c);
   s.fields = e.fields();
   return s;
 }
 
 inline std::vector<Step> run(IndicatorEvaluator& e, const std::vector<Candle>& bars) {
-  std::vector<Step> out;
-  for (const Candle& c : bars) out.push_back(feed(e, c));
-  return out;
+  return test_support::collect(bars, [&](const Candle& c) { return feed(e, c); });
 }
 
 // Index of the first step that returned a value, or -1.
 inline int first_value(const std::vector<Step>& steps) {
-  for (std::size_t i = 0; i < steps.size(); ++i)
-    if (steps[i].value) return static_cast<int>(i);
-  return -1;
+  return static_cast<int>(
+      test_support::first_where(steps, [](const Step& s) { return s.value.has_value(); }));
 }
 
 inline std::vector<std::string_view> names(const OutputList& l) {
-  std::vector<std::string_view> out;
-  for (const NamedOutput& o : l) out.push_back(o.name);
-  return out;
+  return test_support::output_names(l);
 }
 
 inline double field(const Step& s, std::string_view name) {

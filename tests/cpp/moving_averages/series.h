@@ -1,86 +1,49 @@
-// Helpers that run a series through an evaluator built by the family's
-// registry rows and collect what each step returned.
+// The shared indicator-series helpers bound to the moving-average rows, under
+// the names these tests use.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <cmath>
 #include <initializer_list>
-#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
-#include "indicators/families.h"
-#include "registry.h"
+#include "support/indicator_series.h"
 
 namespace tolvex::test {
 
-using Values = std::vector<std::optional<double>>;
-inline constexpr std::nullopt_t kNone = std::nullopt;
+using test_support::first_value;
+using test_support::kNone;
+using test_support::run_bars;
+using test_support::step;
+using test_support::Values;
+
+inline constexpr test_support::Family kMovingAverages{moving_averages_rows, "<built>"};
 
 inline IndicatorBox build(std::string_view name, std::initializer_list<double> params) {
-  std::vector<double> p(params);
-  auto r = build_from(moving_averages_rows(), name, p);
-  EXPECT_TRUE(r.ok()) << name << ": " << (r.ok() ? "" : to_string(r.error()));
-  return r.ok() ? std::move(r).value() : nullptr;
+  return test_support::build(kMovingAverages, name, std::vector<double>(params));
 }
 
-// The rendered registry error for a request that must fail.
 inline std::string build_error(std::string_view name, std::initializer_list<double> params) {
-  std::vector<double> p(params);
-  auto r = build_from(moving_averages_rows(), name, p);
-  return r.ok() ? "<built>" : to_string(r.error());
+  return test_support::build_error(kMovingAverages, name, std::vector<double>(params));
 }
 
 inline Candle bar_of(double close, double volume = 1.0) {
-  return Candle{0, close, close, close, close, volume};
-}
-
-inline std::optional<double> step(IndicatorEvaluator& ev, const Candle& c) {
-  IndicatorInput in{std::nullopt, std::nullopt, c, {}, nullptr, nullptr};
-  return ev.update(in);
-}
-
-inline Values run_bars(IndicatorEvaluator& ev, const std::vector<Candle>& bars) {
-  Values out;
-  for (const Candle& c : bars) out.push_back(step(ev, c));
-  return out;
+  return test_support::flat_bar(close, volume);
 }
 
 inline Values run(IndicatorEvaluator& ev, const std::vector<double>& closes) {
-  Values out;
-  for (double x : closes) out.push_back(step(ev, bar_of(x)));
-  return out;
+  return test_support::run_closes(ev, closes);
 }
 
 inline Values run(std::string_view name, std::initializer_list<double> params,
                   const std::vector<double>& closes) {
-  IndicatorBox ev = build(name, params);
-  if (!ev) return {};
-  return run(*ev, closes);
+  return test_support::run_closes(kMovingAverages, name, std::vector<double>(params), closes);
 }
 
-// Compares step by step: presence must agree, values within `tol` (0 means
-// bit-exact, which also tells -0.0 from +0.0).
+// Presence must agree; values within `tol`, where 0 means bit-exact (which
+// also tells -0.0 from +0.0).
 inline void expect_values(const Values& got, const Values& want, double tol = 0) {
-  ASSERT_EQ(got.size(), want.size());
-  for (std::size_t i = 0; i < got.size(); ++i) {
-    ASSERT_EQ(got[i].has_value(), want[i].has_value()) << "step " << i;
-    if (!got[i]) continue;
-    if (tol == 0) {
-      EXPECT_EQ(*got[i], *want[i]) << "step " << i;
-      EXPECT_EQ(std::signbit(*got[i]), std::signbit(*want[i])) << "step " << i;
-    } else {
-      EXPECT_NEAR(*got[i], *want[i], tol) << "step " << i;
-    }
-  }
-}
-
-// Index (0-based) of the first step that returned a value, or -1.
-inline long first_value(const Values& v) {
-  for (std::size_t i = 0; i < v.size(); ++i)
-    if (v[i]) return static_cast<long>(i);
-  return -1;
+  test_support::expect_values(got, want, {.tol = tol});
 }
 
 }  // namespace tolvex::test

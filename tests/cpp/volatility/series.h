@@ -1,19 +1,20 @@
-// Helpers for the volatility tests: build a type through the family's
-// registry rows and step it through a series of bars.
+// The shared indicator-series helpers bound to the volatility rows, with the
+// four-price Bar these tests write their series in.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <cmath>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "indicators/families.h"
-#include "registry.h"
+#include "support/indicator_series.h"
 
 namespace tolvex::testing {
+
+using test_support::kNone;
+
+inline constexpr test_support::Family kVolatility{volatility_rows, ""};
 
 struct Bar {
   double open, high, low, close;
@@ -21,7 +22,7 @@ struct Bar {
 };
 
 inline Candle to_candle(const Bar& b) {
-  return Candle{b.time, b.open, b.high, b.low, b.close, 1.0};
+  return test_support::ohlcv(b.open, b.high, b.low, b.close, 1.0, b.time);
 }
 
 // A bar whose open, high, low and close are all `c`.
@@ -30,59 +31,37 @@ inline Bar flat(double c) {
 }
 
 inline IndicatorBox make(std::string_view name, std::vector<double> params) {
-  auto built = build_from(volatility_rows(), name, params);
-  EXPECT_TRUE(built.ok()) << name << ": " << (built.ok() ? "" : to_string(built.error()));
-  if (!built.ok()) return nullptr;
-  return std::move(built).value();
+  return test_support::build(kVolatility, name, params);
 }
 
 // The rendered error of a request that must fail, or "" when it succeeds.
 inline std::string build_error(std::string_view name, std::vector<double> params) {
-  auto built = build_from(volatility_rows(), name, params);
-  return built.ok() ? std::string() : to_string(built.error());
+  return test_support::build_error(kVolatility, name, params);
 }
 
 inline std::optional<double> step(IndicatorEvaluator& e, const Bar& b) {
-  Candle c = to_candle(b);
-  IndicatorInput in{.reference = std::nullopt, .deriv = std::nullopt, .candle = c, .trades = {}};
-  return e.update(in);
+  return test_support::step(e, to_candle(b));
 }
 
 inline std::vector<std::optional<double>> run(IndicatorEvaluator& e, const std::vector<Bar>& bars) {
-  std::vector<std::optional<double>> out;
-  for (const Bar& b : bars) out.push_back(step(e, b));
-  return out;
+  return test_support::collect(bars, [&](const Bar& b) { return step(e, b); });
 }
 
 inline std::vector<std::optional<double>> run(std::string_view name, std::vector<double> params,
                                               const std::vector<Bar>& bars) {
   IndicatorBox e = make(name, std::move(params));
-  if (!e) return {};
-  return run(*e, bars);
+  return e ? run(*e, bars) : test_support::Values{};
 }
 
 inline std::vector<Bar> closes(const std::vector<double>& cs) {
-  std::vector<Bar> bars;
-  for (double c : cs) bars.push_back(flat(c));
-  return bars;
+  return test_support::collect(cs, flat);
 }
 
 // Compares outputs with expected values (nullopt = no value) to a relative
 // tolerance; exact where `tol` is 0.
 inline void expect_series(const std::vector<std::optional<double>>& got,
                           const std::vector<std::optional<double>>& want, double tol = 1e-12) {
-  ASSERT_EQ(got.size(), want.size());
-  for (std::size_t i = 0; i < got.size(); ++i) {
-    ASSERT_EQ(got[i].has_value(), want[i].has_value()) << "step " << i;
-    if (!want[i]) continue;
-    if (tol == 0) {
-      EXPECT_EQ(*got[i], *want[i]) << "step " << i;
-    } else {
-      EXPECT_NEAR(*got[i], *want[i], tol * std::max(1.0, std::fabs(*want[i]))) << "step " << i;
-    }
-  }
+  test_support::expect_values(got, want, {.tol = tol, .relative = true, .zero_sign = false});
 }
-
-inline constexpr std::nullopt_t kNone = std::nullopt;
 
 }  // namespace tolvex::testing
