@@ -1,7 +1,12 @@
-// Raw moments of the last n values up to the fourth power, for skewness and
-// kurtosis. Same scheme as WindowMoments: the power sums S_k = sum((x - K)^k)
-// are kept about a shift K that starts at the first value and moves to the
-// exact window mean every n pushes, when the sums are recomputed.
+// Power sums of the last n values about a moving shift, the stage behind the
+// window mean and variances (two powers) and behind skewness and kurtosis
+// (three and four).
+//
+// S_k = sum((x - K)^k) for k = 1 ... Powers is kept relative to a shift K
+// that starts at the first value. Every n pushes the sums are recomputed
+// exactly around K = the window mean, which bounds both the drift of the
+// running sums and the cancellation in the central moments when the values
+// sit far from zero.
 #pragma once
 
 #include <array>
@@ -18,44 +23,55 @@ class WindowPowerSums {
  public:
   explicit WindowPowerSums(std::size_t n) : window_(n), n_(n) {}
 
+  // Adds a finite value, evicting the oldest when the window is full.
   void push(double x) {
-    if (window_.is_full()) add(window_.pop_front() - shift_, -1.0);
+    if (window_.is_full()) remove(window_.pop_front() - shift_);
     if (!has_shift_) {
       shift_ = x;
       has_shift_ = true;
     }
     window_.push(x);
-    add(x - shift_, 1.0);
+    add(x - shift_);
     if (++pushes_ >= n_) recentre();
   }
 
-  bool is_full() const { return window_.is_full(); }
+  std::size_t size() const { return window_.size(); }
   std::size_t capacity() const { return n_; }
+  bool is_full() const { return window_.is_full(); }
+  const FifoWindow<double>& window() const { return window_; }
+
   double shift() const { return shift_; }
-  // m_k = S_k / n, the k-th raw moment about the shift (k = 1 ... Powers),
-  // for a full window.
+  // S_k, the k-th power sum about the shift (k = 1 ... Powers).
+  double sum(std::size_t k) const { return s_[k - 1]; }
+  // m_k = S_k / n, the k-th raw moment about the shift, for a full window.
   double moment(std::size_t k) const { return s_[k - 1] / static_cast<double>(n_); }
 
  private:
-  // Adds (sign = 1) or removes (sign = -1) the power terms of deviation d.
-  void add(double d, double sign) {
+  // The powers are built by repeated multiplication, d, d*d, (d*d)*d, ...,
+  // in the same order on the way in, on the way out and when re-summing.
+  void add(double d) {
     double p = d;
     for (std::size_t k = 0; k < Powers; ++k) {
-      if (sign > 0)
-        s_[k] += p;
-      else
-        s_[k] -= p;
+      s_[k] += p;
+      p *= d;
+    }
+  }
+  void remove(double d) {
+    double p = d;
+    for (std::size_t k = 0; k < Powers; ++k) {
+      s_[k] -= p;
       p *= d;
     }
   }
 
+  // Runs right after a push, so the window is never empty here.
   void recentre() {
     pushes_ = 0;
     double sum = -0.0;
     window_.for_each([&](double v) { sum += v; });
     shift_ = sum / static_cast<double>(window_.size());
     s_.fill(-0.0);
-    window_.for_each([&](double v) { add(v - shift_, 1.0); });
+    window_.for_each([&](double v) { add(v - shift_); });
   }
 
   FifoWindow<double> window_;
