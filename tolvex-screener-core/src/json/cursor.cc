@@ -28,6 +28,33 @@ Value::Type type_of(char c) {
   }
 }
 
+enum class Next { kMore, kEnd, kFault };
+
+// Steps over what stands before the next element of a container closed by
+// `close`: nothing before the first one, a comma before the others, or the
+// closer itself (consumed) at the end. A fault is recorded in `s`.
+Next separator(Scan& s, bool& first, char close, Fault eof, Fault no_comma) {
+  detail::skip_ws(s);
+  if (s.p == s.end) {
+    s.fail_eof(eof);
+    return Next::kFault;
+  }
+  if (*s.p == close) {
+    first = false;
+    ++s.p;
+    return Next::kEnd;
+  }
+  if (first) {
+    first = false;
+  } else if (*s.p == ',') {
+    ++s.p;
+  } else {
+    s.fail(no_comma, s.p + 1);
+    return Next::kFault;
+  }
+  return Next::kMore;
+}
+
 bool starts_value(char c) {
   return c == '{' || c == '[' || c == '"' || c == 't' || c == 'f' || c == 'n' || c == '-' ||
          (c >= '0' && c <= '9');
@@ -130,49 +157,21 @@ Status<Error> Cursor::begin_object(std::string_view expected) {
 
 Result<bool, Error> Cursor::next_element() {
   Scan s(text_, pos_);
-  detail::skip_ws(s);
-  if (s.p == s.end) {
-    s.fail_eof(Fault::kEofList);
-    return err(detail::to_error(s));
-  }
-  if (*s.p == ']') {
-    first_ = false;
-    pos_ = s.offset() + 1;
-    return false;
-  }
-  if (first_) {
-    first_ = false;
-  } else if (*s.p == ',') {
-    ++s.p;
-  } else {
-    s.fail(Fault::kExpectedCommaBracket, s.p + 1);
-    return err(detail::to_error(s));
-  }
+  Next next = separator(s, first_, ']', Fault::kEofList, Fault::kExpectedCommaBracket);
+  if (next == Next::kFault) return err(detail::to_error(s));
   pos_ = s.offset();
-  return true;
+  return next == Next::kMore;
 }
 
 Result<bool, Error> Cursor::next_key(std::string_view& key, std::string& scratch) {
   Scan s(text_, pos_);
-  detail::skip_ws(s);
-  if (s.p == s.end) {
-    s.fail_eof(Fault::kEofObject);
-    return err(detail::to_error(s));
-  }
-  if (*s.p == '}') {
-    first_ = false;
-    pos_ = s.offset() + 1;
+  Next next = separator(s, first_, '}', Fault::kEofObject, Fault::kExpectedCommaBrace);
+  if (next == Next::kFault) return err(detail::to_error(s));
+  if (next == Next::kEnd) {
+    pos_ = s.offset();
     return false;
   }
-  if (first_) {
-    first_ = false;
-  } else if (*s.p == ',') {
-    ++s.p;
-    detail::skip_ws(s);
-  } else {
-    s.fail(Fault::kExpectedCommaBrace, s.p + 1);
-    return err(detail::to_error(s));
-  }
+  detail::skip_ws(s);
   if (s.p == s.end) {
     s.fail_eof(Fault::kEofObject);
     return err(detail::to_error(s));
